@@ -1,0 +1,48 @@
+// The ways an analysis ends early. Each is thrown where the condition is
+// met and caught by the run driver, which closes the files in order.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace keldor::engine {
+
+// An error stop: its lines go into the report (two empty lines before,
+// each line indented by five blanks), then the report's closing line.
+class ReportedStop : public std::runtime_error {
+ public:
+  ReportedStop(std::vector<std::string> lines, int blank_lines_after = 0, bool input_error = true)
+      : std::runtime_error(lines.empty() ? std::string() : lines.front()),
+        lines_(std::move(lines)),
+        blank_lines_after_(blank_lines_after),
+        input_error_(input_error) {}
+  const std::vector<std::string>& lines() const { return lines_; }
+  int blank_lines_after() const { return blank_lines_after_; }
+  // True when the data file could not be read or holds data the engine
+  // rejects; the command line reports such a run as failed.
+  bool input_error() const { return input_error_; }
+
+ private:
+  std::vector<std::string> lines_;
+  int blank_lines_after_;
+  bool input_error_;
+};
+
+// The program's storage message, with a line naming what overflowed.
+inline ReportedStop storage_stop(const std::string& detail) {
+  return ReportedStop({"TOO MUCH DATA FOR AVAILABLE STORAGE", "(" + detail + ")"}, 2);
+}
+
+inline ReportedStop stations_not_in_order_stop(const std::string& detail) {
+  return ReportedStop({"ERROR STOP -- STATIONS NOT IN ORDER", "(" + detail + ")"});
+}
+
+// A stop without a message: only the report's closing line is written.
+class SilentStop : public std::runtime_error {
+ public:
+  explicit SilentStop(const std::string& why) : std::runtime_error(why) {}
+};
+
+}  // namespace keldor::engine
