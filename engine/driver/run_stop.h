@@ -45,4 +45,16 @@ class SilentStop : public std::runtime_error {
   explicit SilentStop(const std::string& why) : std::runtime_error(why) {}
 };
 
+// A stop inside the soil and p-y routines: the stop code, when there is
+// one, goes to the console channel, nothing more is read or written, and
+// the files are closed as they stand.
+class SoilStop : public std::runtime_error {
+ public:
+  explicit SoilStop(std::string code) : std::runtime_error("stop " + code), code_(std::move(code)) {}
+  const std::string& code() const { return code_; }
+
+ private:
+  std::string code_;
+};
+
 }  // namespace keldor::engine
