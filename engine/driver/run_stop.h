@@ -39,12 +39,6 @@ inline ReportedStop stations_not_in_order_stop(const std::string& detail) {
   return ReportedStop({"ERROR STOP -- STATIONS NOT IN ORDER", "(" + detail + ")"});
 }
 
-// A stop without a message: only the report's closing line is written.
-class SilentStop : public std::runtime_error {
- public:
-  explicit SilentStop(const std::string& why) : std::runtime_error(why) {}
-};
-
 // A stop inside the soil and p-y routines: the stop code, when there is
 // one, goes to the console channel, nothing more is read or written, and
 // the files are closed as they stand.
