@@ -8,7 +8,10 @@
 #include "driver/problem_state.h"
 #include "driver/run_stop.h"
 #include "output/input_echo.h"
+#include "output/plot_data_writer.h"
 #include "output/report_writer.h"
+#include "output/unit_labels.h"
+#include "output/user_data_echo.h"
 #include "solver/station_table_builder.h"
 
 namespace keldor::engine {
@@ -18,8 +21,8 @@ namespace {
 // One run over the problem blocks of a data file.
 class AnalysisRun {
  public:
-  AnalysisRun(DataFileReader& reader, ReportWriter& report, ProblemState& state)
-      : reader_(reader), report_(report), state_(state), block_(reader, state, report) {}
+  AnalysisRun(ReportWriter& report, PlotDataWriter& plot, ProblemState& state, BlockReader& block)
+      : report_(report), plot_(plot), state_(state), block_(block) {}
 
   void run(RunResult& result) {
     for (;;) {
@@ -44,22 +47,41 @@ class AnalysisRun {
     block_.read_stiffness_and_loads();
 
     const ControlRecord& c = state_.control;
+    const UnitLabels units(c.label_code());
     if (c.NEIS > 0) {
       block_.read_py_modifications();
-      if (c.KOUTPT == 1) block_.read_user_pressure_table();
+      if (c.KOUTPT == 0) plot_.no_pressure_section();
+      if (c.KOUTPT == 1) {
+        block_.read_user_pressure_table();
+        write_user_pressure_echo(report_, units, state_.pressure);
+      }
       if (c.KOUTPT >= 2 || c.KPYOP == 2) block_.read_wall_and_soil();
-      if (c.KOUTPT == 1) apply_pressure_table(state_.tables, state_.geometry, state_.pressure);
+      if (c.KOUTPT == 1) {
+        plot_.pressure_section(state_.pressure, 1);
+        apply_pressure_table(state_.tables, state_.geometry, state_.pressure);
+      }
       check_data_beyond_tip(state_.tables, state_.geometry.NI);
     }
-    if (c.NPYSET > 0 && c.KPYOP <= 2) block_.read_py_sets();
+    build_curves();
     block_.read_moment_ei_curves();
     block_.read_continuation();
   }
 
-  DataFileReader& reader_;
+  void build_curves() {
+    const ControlRecord& c = state_.control;
+    if (c.NPYSET > 0 && c.KPYOP <= 1) {
+      block_.read_py_sets();
+      write_user_curve_echo(report_, UnitLabels(c.label_code()), state_.py_sets, state_.geometry, false);
+      plot_.user_curve_section(c.IUNITS, state_.py_sets);
+    } else if (c.KPYOP == 0 && c.NPYSET <= 0) {
+      plot_.empty_curve_section(c.IUNITS);
+    }
+  }
+
   ReportWriter& report_;
+  PlotDataWriter& plot_;
   ProblemState& state_;
-  BlockReader block_;
+  BlockReader& block_;
 };
 
 void write_closing_line(ReportWriter& report) {
@@ -92,11 +114,13 @@ RunResult run_analysis(const RunPaths& paths, Console& console) {
   }
 
   ReportWriter report(report_file);
+  PlotDataWriter plot(plot_file);
   ProblemState state;
   try {
     if (!data) throw ReportedStop({"ERROR -- THE DATA FILE " + paths.data.string() + " CANNOT BE OPENED"});
     DataFileReader reader(data, paths.data.string());
-    AnalysisRun(reader, report, state).run(result);
+    BlockReader block(reader, state, report);
+    AnalysisRun(report, plot, state, block).run(result);
   } catch (const ReportedStop& stop) {
     report.blank(2);
     for (const std::string& line : stop.lines()) report.message(line);
