@@ -7,7 +7,6 @@
 
 #include "driver/run_stop.h"
 #include "output/fixed_format.h"
-#include "soil/single_precision.h"
 
 namespace keldor::engine {
 namespace {
@@ -18,9 +17,9 @@ std::vector<double> split_depths(double HWALL, double DWB) {
   std::array<double, 3> s{HWALL, DWB, HWALL};
   std::sort(s.begin(), s.end());
   int count = 3;
-  const bool first_two_coincide = s[1] - s[0] < depth_tolerance();
+  const bool first_two_coincide = s[1] - s[0] < kDepthTolerance;
   if (first_two_coincide) --count;
-  if (s[2] - s[1] < depth_tolerance()) --count;
+  if (s[2] - s[1] < kDepthTolerance) --count;
   if (first_two_coincide) s[1] = s[2];
   return std::vector<double>(s.begin(), s.begin() + count);
 }
@@ -39,7 +38,7 @@ Sublayer sublayer_from(const SoilLayer& layer, double ZTOP, double AMOD) {
 }
 
 void require_in_column(double depth, const char* what) {
-  if (depth < -depth_tolerance()) {
+  if (depth < -kDepthTolerance) {
     throw ReportedStop({std::string(what) + " LIES ABOVE THE BACKFILL SURFACE",
                         "(DEPTH =" + format_exponent(depth, 10, 3) + ")"});
   }
@@ -49,14 +48,12 @@ void require_in_column(double depth, const char* what) {
 int sublayer_at(const EarthPressureColumn& column, double depth) {
   int found = 0;
   for (int K = 1; K <= column.NL(); ++K) {
-    if (std::fabs(column.sublayer(K).ZTOP - depth) <= depth_tolerance()) found = K;
+    if (std::fabs(column.sublayer(K).ZTOP - depth) <= kDepthTolerance) found = K;
   }
   return found;
 }
 
 }  // namespace
-
-double depth_tolerance() { return sp(1e-5f); }
 
 double unit_weight_of_water(int IUNITS) { return IUNITS == 2 ? 10.0 : sp(0.036f); }
 
@@ -69,7 +66,7 @@ EarthPressureColumn build_earth_pressure_column(const ProblemState& state) {
   column.GAMW = unit_weight_of_water(state.control.IUNITS);
 
   std::vector<double> splits = split_depths(wall.HWALL, wall.DWB);
-  std::size_t next_split = std::fabs(splits.front()) < depth_tolerance() ? 1 : 0;
+  std::size_t next_split = std::fabs(splits.front()) < kDepthTolerance ? 1 : 0;
 
   std::vector<Sublayer>& out = column.sublayers;
   double ZTOP = 0;
@@ -79,7 +76,7 @@ EarthPressureColumn build_earth_pressure_column(const ProblemState& state) {
     const double ZBOT = ZTOP + layer.THICK;
     while (next_split < splits.size()) {
       const double split = splits[next_split];
-      if (std::fabs(split - ZBOT) < depth_tolerance()) {
+      if (std::fabs(split - ZBOT) < kDepthTolerance) {
         ++next_split;
         break;
       }
@@ -109,7 +106,7 @@ EarthPressureColumn build_earth_pressure_column(const ProblemState& state) {
 void compute_overburden(EarthPressureColumn& column, double DWB, double QU) {
   double SIGVP = QU;
   for (Sublayer& sub : column.sublayers) {
-    sub.BELOWWT = std::fabs(sub.ZTOP - DWB) < depth_tolerance() || sub.ZTOP > DWB;
+    sub.BELOWWT = std::fabs(sub.ZTOP - DWB) < kDepthTolerance || sub.ZTOP > DWB;
     sub.SIGVP = SIGVP;
     SIGVP += sub.THICK * sub.GAMMA;
   }

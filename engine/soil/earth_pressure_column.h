@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "driver/problem_state.h"
+#include "soil/single_precision.h"
 
 namespace keldor::engine {
 
@@ -42,7 +43,7 @@ struct EarthPressureColumn {
 };
 
 // Within this distance two depths are the same depth.
-double depth_tolerance();
+inline constexpr double kDepthTolerance = sp(1e-5f);
 
 // Unit weight of water of the unit system: 10 kN/m3 for SI, else 0.036 lb/in3.
 double unit_weight_of_water(int IUNITS);
