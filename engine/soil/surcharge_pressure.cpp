@@ -87,12 +87,6 @@ void SingleSurcharge::take_row(const SurchargeRow& row) {
   }
 }
 
-SingleSurcharge SingleSurcharge::after_rows(const SurchargeRecord& record, const std::vector<SurchargeRow>& rows) {
-  SingleSurcharge surcharge = from_record(record);
-  for (const SurchargeRow& row : rows) surcharge.take_row(row);
-  return surcharge;
-}
-
 double surcharge_pressure(const std::vector<SurchargeRow>& rows, double H, double D) {
   if (rows.empty()) return 0;
   if (!(H > 0)) {

@@ -18,8 +18,6 @@ struct SingleSurcharge {
   // Takes over one table row: its distance and magnitude (the other two
   // magnitudes become 0); the strip width changes only for a strip row.
   void take_row(const SurchargeRow& row);
-  // The values left after taking every row of the table in order.
-  static SingleSurcharge after_rows(const SurchargeRecord& record, const std::vector<SurchargeRow>& rows);
 };
 
 // Horizontal surcharge pressure at depth D below the backfill surface,

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "driver/run_stop.h"
+#include "soil/earth_pressure_report.h"
 
 namespace keldor::engine {
 namespace {
@@ -77,16 +80,22 @@ TEST(SublayerSurchargeForce, IsTheTenSliceSumOfTheLoad) {
   EXPECT_NEAR(sublayer_surcharge_force(surcharge, 10, 5, 1), 2.848114, 2e-4);
 }
 
-TEST(SingleSurcharge, KeepsTheLastRowAndTheLastStripWidth) {
+SingleSurcharge echoed(const SurchargeRecord& record, const std::vector<SurchargeRow>& rows) {
+  std::ostringstream text;
+  ReportWriter report(text);
+  return write_surcharge_information(report, record, rows, UnitLabels(-1));
+}
+
+TEST(SingleSurcharge, TheEchoLeavesTheLastRowAndTheLastStripWidth) {
   SurchargeRecord record{0, 1, 2, 3, 4, 5};  // QU X QP QL QS WS
-  const SingleSurcharge s = SingleSurcharge::after_rows(record, {row(3, 30, 7, 1.5), row(1, 100, 2, 9)});
+  const SingleSurcharge s = echoed(record, {row(3, 30, 7, 1.5), row(1, 100, 2, 9)});
   EXPECT_EQ(s.XSUR, 2);
   EXPECT_EQ(s.QPOINT, 100);
   EXPECT_EQ(s.QLINE, 0);
   EXPECT_EQ(s.QSTRIP, 0);
   EXPECT_EQ(s.WSTRIP, 1.5);  // a point row leaves the strip width alone
 
-  const SingleSurcharge untouched = SingleSurcharge::after_rows(record, {});
+  const SingleSurcharge untouched = echoed(record, {});
   EXPECT_EQ(untouched.XSUR, 1);
   EXPECT_EQ(untouched.QSTRIP, 4);
   EXPECT_EQ(untouched.WSTRIP, 5);
