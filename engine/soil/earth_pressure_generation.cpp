@@ -1,6 +1,7 @@
 #include "soil/earth_pressure_generation.h"
 
 #include <string>
+#include <utility>
 
 #include "driver/run_stop.h"
 #include "output/unit_labels.h"

@@ -49,6 +49,16 @@ TEST(TriangularDistribution, ResultantUsesThePointSpacing) {
   EXPECT_NEAR(d.SUMF, 18.75, 1e-3);
 }
 
+TEST(TriangularDistribution, ResultantStartsFromTheSurfacePressure) {
+  // QU = 30 on sand (Ka 1/3), excavation at 2 m: p = 10 + 6 z from the
+  // surface point on; resultant 10*2 + 6*2^2/2 = 32.
+  ProblemState state = testing::si_state(2, 30, {testing::sand(10, 18, 30)});
+  state.surcharge.QU = 30;
+  const EarthPressureDistribution d = distribute(state);
+  EXPECT_NEAR(d.points[0].EPTOTAL, 10, 1e-4);
+  EXPECT_NEAR(d.SUMF, 32, 1e-3);
+}
+
 TEST(TriangularDistribution, CrackedClayIsZeroDownToTheCrack) {
   // Clay gamma 18, c 30: crack at 60/18 = 3.3333; below it p = 18 (z - 3.3333)
   // (forces test): 0, 0, 0 at 1, 2, 3; 12, 30, 48 at 4, 5, 6.
