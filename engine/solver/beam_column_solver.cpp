@@ -37,13 +37,22 @@ SolutionCounts solve_beam_column(const Geometry& geometry, const StationTables& 
   const int NI = geometry.NI;
   check_increments(NI);
   const double H = geometry.H, H2 = H * H, H3 = H2 * H, twoH = 2 * H;
-  const StationTable<double>& F = tables.EI;
-  const StationTable<double>& P = tables.P;
-  const StationTable<double>& R = tables.R;
-  const StationTable<double>& T = tables.T;
+  // The loop runs over stations -3 to NI+3, all inside the tables once NI is
+  // checked, so it indexes the tables through pointers to station 0 and
+  // skips the per-access range test.
+  const double* F = &tables.EI[0];
+  const double* P = &tables.P[0];
+  const double* R = &tables.R[0];
+  const double* T = &tables.T[0];
+  const double* Sw = &Swork[0];
+  const double* Qw = &Qwork[0];
+  const int* KODE = &tables.KODE[0];
 
   // Stations -3 and -2 keep zero coefficients: the recursion starts at -1.
-  StationTable<double> AC, BC, CC;
+  StationTable<double> AC_table, BC_table, CC_table;
+  double* AC = &AC_table[0];
+  double* BC = &BC_table[0];
+  double* CC = &CC_table[0];
   std::array<MovedEquation, kMaxRestraintRows> moved{};
 
   for (int j = -1; j <= NI + 1; ++j) {
@@ -51,10 +60,10 @@ SolutionCounts solve_beam_column(const Geometry& geometry, const StationTables& 
     const double below = H * P[j + 1] + R[j + 1];
     const double a = F[j - 1] - 0.25 * H * above;
     const double b = -2 * (F[j - 1] + F[j]);
-    const double c = F[j - 1] + 4 * F[j] + F[j + 1] + 0.25 * H * (above + below) + H3 * Swork[j];
+    const double c = F[j - 1] + 4 * F[j] + F[j + 1] + 0.25 * H * (above + below) + H3 * Sw[j];
     const double d = -2 * (F[j] + F[j + 1]);
     const double e = F[j + 1] - 0.25 * H * below;
-    const double f = H3 * Qwork[j] - 0.5 * H2 * (T[j - 1] - T[j + 1]);
+    const double f = H3 * Qw[j] - 0.5 * H2 * (T[j - 1] - T[j + 1]);
 
     const double b_reduced = a * BC[j - 2] + b;
     const double pivot = a * AC[j - 2] + b_reduced * BC[j - 1] + c;
@@ -64,7 +73,7 @@ SolutionCounts solve_beam_column(const Geometry& geometry, const StationTables& 
     BC[j] = (b_reduced * AC[j - 1] + d) * g;
     CC[j] = (a * CC[j - 2] + b_reduced * CC[j - 1] - f) * g;
 
-    switch (tables.KODE[j]) {
+    switch (KODE[j]) {
       case 2:
       case 4:  // the deflection is given
         AC[j] = 0;
@@ -72,8 +81,8 @@ SolutionCounts solve_beam_column(const Geometry& geometry, const StationTables& 
         CC[j] = restraint_of(tables, j).YSPEC;
         break;
       case 3: {  // above a given slope: Y(j) = Y(j+2) - 2H·slope
-        MovedEquation& m = moved[static_cast<std::size_t>(tables.KROW[j])];
         const RestraintRow& row = restraint_of(tables, j);
+        MovedEquation& m = moved[static_cast<std::size_t>(tables.KROW[j])];
         m = {true, g, AC[j], BC[j], CC[j]};
         AC[j] = 1;
         BC[j] = 0;
@@ -101,17 +110,18 @@ SolutionCounts solve_beam_column(const Geometry& geometry, const StationTables& 
     }
   }
 
-  Y[NI + 3] = 0;
-  Y[NI + 2] = 0;
-  Y[NI + 1] = CC[NI + 1];
+  double* y = &Y[0];
+  y[NI + 3] = 0;
+  y[NI + 2] = 0;
+  y[NI + 1] = CC[NI + 1];
   SolutionCounts counts;
   for (int j = NI; j >= 0; --j) {
-    const double previous = Y[j];
-    Y[j] = AC[j] * Y[j + 2] + BC[j] * Y[j + 1] + CC[j];
-    if (std::abs(Y[j]) > geometry.YMAX) ++counts.NEXC;
-    if (std::abs(Y[j] - previous) > geometry.TOL) ++counts.NNC;
+    const double previous = y[j];
+    y[j] = AC[j] * y[j + 2] + BC[j] * y[j + 1] + CC[j];
+    if (std::abs(y[j]) > geometry.YMAX) ++counts.NEXC;
+    if (std::abs(y[j] - previous) > geometry.TOL) ++counts.NNC;
   }
-  Y[-1] = AC[-1] * Y[1] + BC[-1] * Y[0] + CC[-1];
+  y[-1] = AC[-1] * y[1] + BC[-1] * y[0] + CC[-1];
   return counts;
 }
 

@@ -22,11 +22,11 @@ class Spreader {
   // The segment between curve `start` and curve `end`, over stations first
   // to last; the interpolation runs over the full segment.
   void add_segment(const QwCurve& start, const QwCurve& end, int first, int last) {
-    const double length = static_cast<double>(end.CSTA) - start.CSTA;
+    const double per_station = 1 / (static_cast<double>(end.CSTA) - start.CSTA);
     for (int j = first; j <= last; ++j) {
       const SecantLine top = line(start, j);
       const SecantLine bottom = line(end, j);
-      const double fraction = (j - static_cast<double>(start.CSTA)) / length;
+      const double fraction = (j - static_cast<double>(start.CSTA)) * per_station;
       const SecantLine mixed{top.SSEG + (bottom.SSEG - top.SSEG) * fraction,
                              top.QSEG + (bottom.QSEG - top.QSEG) * fraction};
       const double share = (j == first ? 0.5 : 0.0) + (j == last ? 0.5 : 0.0);
@@ -56,10 +56,8 @@ class Spreader {
 int spread_curves(const CurveTable& curves, const Geometry& geometry, const StationTables& tables,
                   const StationTable<double>& Y, StationTable<double>& Qwork, StationTable<double>& Swork) {
   const int NI = geometry.NI;
-  for (int j = -1; j <= NI + 1; ++j) {
-    Qwork[j] = tables.Q[j];
-    Swork[j] = tables.S[j];
-  }
+  std::copy(&tables.Q[-1], &tables.Q[NI + 1] + 1, &Qwork[-1]);
+  std::copy(&tables.S[-1], &tables.S[NI + 1] + 1, &Swork[-1]);
 
   Spreader spreader(Y, Qwork, Swork);
   const std::vector<QwCurve>& table = curves.curves();

@@ -59,20 +59,22 @@ SecantLine QW(const QwCurve& curve, double w) {
     line.off_curve = true;
     return line;
   }
-  // Segment (k, k+1) with 0-based k.
+  // Segment (k, k+1) with 0-based k: the one ending at the first point from
+  // the second on whose deflection is at or beyond w (points are in order,
+  // so a binary search finds it).
   int k = n - 2;
   if (n == 2) {
     line.off_curve = true;
   } else {
-    bool found = false;
-    for (int i = 1; i < n && !found; ++i) {
-      if (w <= curve.YC[i]) {
-        k = i - 1;
-        found = true;
-        if (w < curve.YC[0]) line.off_curve = true;
-      }
+    const double* first = curve.YC.data() + 1;
+    const double* last = curve.YC.data() + n;
+    const double* end = std::lower_bound(first, last, w);
+    if (end == last) {
+      line.off_curve = true;
+    } else {
+      k = static_cast<int>(end - curve.YC.data()) - 1;
+      if (w < curve.YC[0]) line.off_curve = true;
     }
-    if (!found) line.off_curve = true;
   }
   const double dy = curve.YC[k + 1] - curve.YC[k];
   if (dy == 0) return line;
