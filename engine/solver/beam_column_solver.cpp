@@ -118,8 +118,10 @@ SolutionCounts solve_beam_column(const Geometry& geometry, const StationTables& 
   for (int j = NI; j >= 0; --j) {
     const double previous = y[j];
     y[j] = AC[j] * y[j + 2] + BC[j] * y[j + 1] + CC[j];
-    if (std::abs(y[j]) > geometry.YMAX) ++counts.NEXC;
-    if (std::abs(y[j] - previous) > geometry.TOL) ++counts.NNC;
+    // Written as "not within" so that a deflection that is not a number
+    // counts as exceeding and as not closed, and stops the iteration.
+    if (!(std::abs(y[j]) <= geometry.YMAX)) ++counts.NEXC;
+    if (!(std::abs(y[j] - previous) <= geometry.TOL)) ++counts.NNC;
   }
   y[-1] = AC[-1] * y[1] + BC[-1] * y[0] + CC[-1];
   return counts;

@@ -13,7 +13,7 @@ namespace {
 int count_changed(const StationTable<double>& Y, const StationTable<double>& YOLD, int NI, double TOL) {
   int count = 0;
   for (int j = 0; j <= NI; ++j)
-    if (std::abs(Y[j] - YOLD[j]) > TOL) ++count;
+    if (!(std::abs(Y[j] - YOLD[j]) <= TOL)) ++count;  // not a number counts as moved
   return count;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "solver/derived_results.h"
 #include "wall_fixture.h"
@@ -206,6 +207,19 @@ TEST(BeamColumnSolver, CountsExcessAndChangedStations) {
   const SolutionCounts counts = solve(wall);
   EXPECT_EQ(counts.NEXC, 3);
   EXPECT_EQ(counts.NNC, 8);
+}
+
+// A load beyond the range of doubles makes the deflections infinite or not
+// a number; they count as exceeding the maximum and as not closed, so the
+// iteration stops and the report says so instead of calling it closed.
+TEST(BeamColumnSolver, DeflectionsThatAreNotNumbersCountAsExceeding) {
+  Wall wall(10, 1.0);
+  wall.uniform(wall.tables.EI, 1.0e3);
+  wall.tables.Q[4] = std::numeric_limits<double>::infinity();
+  wall.restrain(3, 10, 0.0, 0.0);
+  const SolutionCounts counts = solve(wall);
+  EXPECT_GT(counts.NEXC, 0);
+  EXPECT_GT(counts.NNC, 0);
 }
 
 }  // namespace
