@@ -10,8 +10,6 @@
 
 namespace keldor::gui {
 
-class TGridTable;
-
 std::string_view MainWindowTableDefinitions();
 
 class TMainWindowTables {

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-namespace keldor::gui {
+#include "grid_table.h"
 
-class TGridTable;
+namespace keldor::gui {
 
 struct TNamedTable {
   std::string name;
