@@ -33,6 +33,10 @@ void TColumn::CheckRow(int row) const {
   if (row < 0 || row >= RowCount()) throw ETableError("Index out of bounds");
 }
 
+void TColumn::CheckInsert(int at, int count) const {
+  if (at < 0 || at > RowCount() || count < 0) throw ETableError("Index out of bounds");
+}
+
 TData& TColumn::Cell(int row) {
   CheckRow(row);
   return *cells_[static_cast<std::size_t>(row)];

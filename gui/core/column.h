@@ -96,6 +96,7 @@ class TColumn {
   std::vector<int> RowsWrittenWith(int row) const;
   void ReportValueChanged(int row);
   void CheckRow(int row) const;
+  void CheckInsert(int at, int count) const;
   int CaptionWidth(const TTextWidth& text_width) const;
 
  private:

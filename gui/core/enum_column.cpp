@@ -25,11 +25,13 @@ void TEnumColumn::SetItems(std::vector<std::string> items) {
 }
 
 void TEnumColumn::InsertRows(int at, int count) {
+  CheckInsert(at, count);
   values_.insert(values_.begin() + at, static_cast<std::size_t>(count), 1);
   TColumn::InsertRows(at, count);
 }
 
 void TEnumColumn::DeleteRow(int row) {
+  CheckRow(row);
   values_.erase(values_.begin() + row);
   TColumn::DeleteRow(row);
 }

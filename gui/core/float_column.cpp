@@ -53,6 +53,7 @@ double TFloatColumn::NewRowValue(int row) const {
 }
 
 void TFloatColumn::InsertRows(int at, int count) {
+  CheckInsert(at, count);
   if (count > 0 && top_depth_ && !Neighbour(1)) {
     throw ETableError("If column if a topdepth then the next column must be a float column");
   }

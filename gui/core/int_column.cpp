@@ -20,11 +20,13 @@ std::unique_ptr<TColumn> TIntColumn::CreateFromStream(TGridTable& table, TValueR
 }
 
 void TIntColumn::InsertRows(int at, int count) {
+  CheckInsert(at, count);
   values_.insert(values_.begin() + at, static_cast<std::size_t>(count), default_);
   TColumn::InsertRows(at, count);
 }
 
 void TIntColumn::DeleteRow(int row) {
+  CheckRow(row);
   values_.erase(values_.begin() + row);
   TColumn::DeleteRow(row);
 }

@@ -16,11 +16,13 @@ std::unique_ptr<TColumn> TStringColumn::CreateFromStream(TGridTable& table, TVal
 }
 
 void TStringColumn::InsertRows(int at, int count) {
+  CheckInsert(at, count);
   values_.insert(values_.begin() + at, static_cast<std::size_t>(count), default_text_);
   TColumn::InsertRows(at, count);
 }
 
 void TStringColumn::DeleteRow(int row) {
+  CheckRow(row);
   values_.erase(values_.begin() + row);
   TColumn::DeleteRow(row);
 }
@@ -38,7 +40,7 @@ void TStringColumn::SetText(int row, const std::string& text) {
 }
 
 int TStringColumn::PreferredWidth(const TTextWidth& text_width, int pixels_per_inch) const {
-  return std::max(CaptionWidth(text_width), static_cast<int>(std::lround(pixels_per_inch * width_inches_)));
+  return std::max(CaptionWidth(text_width), static_cast<int>(std::lround(pixels_per_inch * std::clamp(width_inches_, 0.0, 100.0))));
 }
 
 void TStringColumn::WriteDefinition(TValueWriter& writer) const {

@@ -76,6 +76,7 @@ void TTableColumn::Renumber(int from_row) {
 }
 
 void TTableColumn::InsertRows(int at, int count) {
+  CheckInsert(at, count);
   for (int row = at; row < at + count; ++row) rows_.emplace(rows_.begin() + row);
   TColumn::InsertRows(at, count);
   for (int row = at; row < at + count; ++row) rows_[static_cast<std::size_t>(row)] = CreateRowObject(row, nullptr);
