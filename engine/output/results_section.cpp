@@ -6,18 +6,9 @@ namespace keldor::engine {
 namespace {
 
 void write_messages(ReportWriter& report, const IterationOutcome& outcome) {
-  if (outcome.NOFF == 1) {
+  for (const std::string& text : result_messages(outcome)) {
     report.blank();
-    report.message("***** DEFLECTION OFF Q - W CURVES *****");
-  }
-  if (outcome.NEXC > 0) {
-    report.blank();
-    report.formatted("5X,'***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***',I4,'  *** STATIONS *****'",
-                     {static_cast<std::int64_t>(outcome.NEXC)});
-  }
-  if (outcome.NNC > 0) {
-    report.blank();
-    report.message("***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****");
+    report.message(text);
   }
 }
 
@@ -31,6 +22,17 @@ void write_column_heading(ReportWriter& report, const UnitLabels& u) {
 }
 
 }  // namespace
+
+std::vector<std::string> result_messages(const IterationOutcome& outcome) {
+  std::vector<std::string> messages;
+  if (outcome.NOFF == 1) messages.emplace_back("***** DEFLECTION OFF Q - W CURVES *****");
+  if (outcome.NEXC > 0) {
+    messages.push_back(format_fixed("'***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***',I4,'  *** STATIONS *****'",
+                                    {static_cast<std::int64_t>(outcome.NEXC)}));
+  }
+  if (outcome.NNC > 0) messages.emplace_back("***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****");
+  return messages;
+}
 
 void write_results_section(ReportWriter& report, const UnitLabels& labels, const IterationOutcome& outcome,
                            const std::vector<ResultRow>& rows, int NI) {
