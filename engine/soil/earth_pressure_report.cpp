@@ -56,10 +56,13 @@ void write_soil_information(ReportWriter& report, Console& console, const EarthP
   };
   static const char* const kEnglishUnits = "       NO.     IN       PSI     DEG     PCI     T OR F    IN";
   static const char* const kSiUnits = "               M        kPa     DEG    kN/M^3   T OR F    M ";
+  static const char* const kGenericUnits = "       NO.      L       F/L2    DEG    F/L3     T OR F    L ";
 
+  // The report's unit line follows the block's units (an English line over
+  // SI values would mislabel every column).
   report.box("SOIL INFORMATION");
   for (const char* line : kHeading) report.line(line);
-  report.line(kEnglishUnits);
+  report.line(IUNITS == 1 ? kEnglishUnits : IUNITS == 2 ? kSiUnits : kGenericUnits);
 
   for (const char* line : kHeading) console.line(line);
   if (IUNITS == 1) console.line(kEnglishUnits);

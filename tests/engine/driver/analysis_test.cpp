@@ -104,5 +104,54 @@ TEST(Analysis, ErrorStopInTheFirstBlockStillWritesAResultsBlock) {
   EXPECT_EQ(results_records(out.plot), (std::vector<std::string>{" 1 0 0"}));
 }
 
+// Uniform dry sand behind a 60 in retained height: unit weight 0.0694 pci,
+// phi 30 degrees, so Ka = tan²(30°) = 1/3 and the generated pressure is
+// Ka·γ·z = 0.023133·z psi; times WA = 12 in it is 0.27760·z lb/in.
+const std::string kGeneratedSandEnglish =
+    "GEN\n1 0 1 0 2 0 0 1 0\n20 6.0 10.0 0.001 60.0\n0 20 1 5.0E9\n0\n0\n"
+    "60.0 12.0 12.0 600.0 600.0 1.0 0 0.0\n0 0 0 0 0 0\n0\n1\n4 120.0\n"
+    "0.0694 0 30 0 25 0\n0.0694 0 30 0 25 0\n0\n";
+
+TEST(Analysis, GeneratedPressureIsAppliedTimesWAAndPrintedEverySixthPoint) {
+  const auto out = run_data_text(kGeneratedSandEnglish);
+  ASSERT_FALSE(out.result.input_error) << out.result.error_message;
+  // 61 points (one per inch down to 60 in), English units: every sixth is
+  // written, points 1, 7, ..., 61: 11 rows at depths 0, 6, ..., 60 in.
+  const std::vector<std::string> lines = lines_of(out.plot);
+  ASSERT_GE(lines.size(), 12u);
+  EXPECT_EQ(lines[0], " 11");
+  for (int row = 0; row <= 10; ++row) {
+    std::istringstream in(lines[static_cast<std::size_t>(row) + 1]);
+    double depth, total, soil, surcharge;
+    in >> depth >> total >> soil >> surcharge;
+    EXPECT_DOUBLE_EQ(depth, 6.0 * row);
+    // The scratch file keeps three significant digits of the pressure.
+    EXPECT_NEAR(total, 0.27760 * depth, 0.005 * 0.27760 * depth + 1e-9) << "depth " << depth;
+    EXPECT_DOUBLE_EQ(surcharge, 0.0);
+  }
+  EXPECT_EQ(lines[1], "   0.000E+00   0.000E+00   0.100E-06   0.000E+00");  // zero soil part as 1.0E-07
+  // The report lists the same printed points after the generation's boxes.
+  EXPECT_NE(out.report.find("       0.600E+02           0.167E+02\n"), std::string::npos);
+}
+
+TEST(Analysis, SurchargeRowsAddToAUserTable) {
+  // User table with KPYOP 2 brings the surcharge table: a line load of 10
+  // kN/m at 2 m from the wall; wall height HWALL 4 m, WA 1.
+  // The surcharge part is reported separately in the plot file's fourth column.
+  const auto with_rows = run_data_text(
+      "T\n2 0 1 0 1 2 0 1 0\n16 0.5 1.0 0.0001 4.0\n0 16 1 1.0E5\n0\n0\n2\n0.0 0.0\n4.0 20.0\n"
+      "4.0 1.0 1.0 10.0 10.0 1.0 0 0.0\n0 0 0 0 0 0\n1\n2 10.0 2.0 0.0\n1\n4 8.0\n"
+      "18 0 30 0 20000 0\n18 0 30 0 20000 0\n0\n");
+  const std::vector<std::string> lines = lines_of(with_rows.plot);
+  ASSERT_GE(lines.size(), 3u);
+  std::istringstream deep(lines[2]);
+  double depth, total, soil, surcharge;
+  deep >> depth >> total >> soil >> surcharge;
+  EXPECT_DOUBLE_EQ(depth, 4.0);
+  EXPECT_DOUBLE_EQ(soil, 20.0);
+  EXPECT_GT(surcharge, 0.0);
+  EXPECT_NEAR(total, soil + surcharge, 0.01);
+}
+
 }  // namespace
 }  // namespace keldor::engine
