@@ -66,7 +66,6 @@ void apply_earth_pressure(ProblemState& state, RunContext& run) {
     state.pressure_print_step = long_english_table ? kEnglishPrintStep : 1;
     write_pressure_rows(run.report, units, state.pressure, state.pressure_print_step);
   } else {
-    state.SIGVP_excavation = 0;
     state.pressure_print_step = 1;
     if (!state.surcharges.empty()) add_surcharges_to_user_table(state);
   }

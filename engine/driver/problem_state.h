@@ -156,7 +156,8 @@ struct ProblemState {
   void start_block() {
     KNEXT = 0;
     ITMAX = 100;
-    surcharges.clear();  // a block without a surcharge table has no surcharges
+    surcharges.clear();     // a block without a surcharge table has no surcharges
+    SIGVP_excavation = 0;   // set again only when this block generates its earth pressure
   }
 };
 
