@@ -93,8 +93,8 @@ TEST(Sand, EquivalentDepthMatchesTheResistanceIntegral) {
   // For phi = 35 deg: C1 = 2.97050, C2 = 3.41923, C3 = 53.7954, so
   // ZR = (C3 - C2) b / C1 = 16.959. Integrating A(z/b) (C1 z^2 + C2 b z) g
   // finely from 0 reaches 1000 kN at z = 3.8525 m. The 100-step march over
-  // ZR takes the resistance of each step at its lower end's far side and so
-  // arrives a little earlier (3.77 m): within 0.1 m.
+  // ZR takes each step's resistance at the step's deeper end and so arrives
+  // a little earlier (3.77 m): within 0.1 m.
   EXPECT_NEAR(sand_equivalent_depth(1000, sand()), 3.8525, 0.1);
   EXPECT_LT(sand_equivalent_depth(1000, sand()), 3.8525);
 }
