@@ -23,6 +23,16 @@ bool all_finite(const std::array<double, kFacePoints>& values) {
   return true;
 }
 
+// One report row: 21 blanks and y and p in fields of width 20.
+std::string point_row(const RowFormat& format, double y, double p) {
+  std::string row(21, ' ');
+  for (double value : {y, p}) {
+    row += format.kind == 'F' ? format_fixed_point(value, 20, format.decimals)
+                              : format_exponent(value, 20, format.decimals, format.kind);
+  }
+  return row;
+}
+
 }  // namespace
 
 FaceDepths face_depths(WallFace face, double XC, double HFREE, bool first_layer, double layer_top, double ZEQTOP) {
@@ -95,8 +105,9 @@ FaceCurve PyGenerationRun::generate_face(const PyCurveGenerator& generator, cons
   }
 
   constexpr double kSmallDeflection = sp(1.0e-14f);
+  const RowFormat row_format = generator.row_format();
   for (int k = 0; k < kFacePoints; ++k) {
-    report_.formatted(generator.row_layout(), {out.y[k], out.p[k]});
+    report_.line(point_row(row_format, out.y[k], out.p[k]));
     file_.write_point(first_index + k, out.p[k], out.y[k]);
     if (k > 0 && raw.small_deflection_modulus && out.y[k] < kSmallDeflection) {
       report_.message("**** WARNING ****" + std::string(29, ' '));

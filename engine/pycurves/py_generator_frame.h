@@ -60,6 +60,11 @@ struct FaceDepths {
 // the first layer, where ZEQ = ZGS).
 FaceDepths face_depths(WallFace face, double XC, double HFREE, bool first_layer, double layer_top, double ZEQTOP);
 
+struct RowFormat {
+  char kind = 'F';
+  int decimals = 3;
+};
+
 class PyCurveGenerator {
  public:
   virtual ~PyCurveGenerator() = default;
@@ -77,8 +82,8 @@ class PyCurveGenerator {
   // Addition to the layer integral at the layer's last curve, over the
   // distance from the curve to the layer bottom.
   virtual double layer_integral_tail(double distance_to_bottom, double PU) const = 0;
-  // Layout of the report's 17 rows of y and p.
-  virtual const char* row_layout() const { return "21X,2F20.3"; }
+  // Fields of the report's 17 rows of y and p: 'F', 'E' or 'D', width 20.
+  virtual RowFormat row_format() const { return {}; }
 };
 
 // The generation of one problem block: the shared state of the generators

@@ -32,7 +32,13 @@ void SoilDataFile::write_curve_heading(double depth) {
 }
 
 void SoilDataFile::write_point(int index, double p, double y) {
-  out_ << format_integer(index, 5) << ' ' << format_exponent(p, 10, 3) << ' ' << format_exponent(y, 10, 3) << '\n';
+  std::string record = format_integer(index, 5);
+  record += ' ';
+  record += format_exponent(p, 10, 3);
+  record += ' ';
+  record += format_exponent(y, 10, 3);
+  record += '\n';
+  out_ << record;
 }
 
 void SoilDataFile::close() {
