@@ -3,7 +3,7 @@
 #   scripts/run-example.sh [EXAMPLE.kd4d]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-example=${1:-$root/examples/cantilever_sand_english.kd4d}
+example=${1:-$root/examples/cantilever_layered_sand_si.kd4d}
 "$root/scripts/build.sh" >/dev/null
 out="$root/build/example-output"
 "$root/build/engine/keldor-run" "$example" --out-dir "$out"

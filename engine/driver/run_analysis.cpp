@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver/block_reader.h"
+#include "driver/curve_table_step.h"
 #include "driver/data_file_reader.h"
 #include "driver/earth_pressure_step.h"
 #include "driver/problem_state.h"
@@ -95,23 +96,10 @@ class AnalysisRun {
       if (c.KOUTPT >= 1) apply_earth_pressure(state_, run_);
       check_data_beyond_tip(state_.tables, state_.geometry.NI);
     }
-    build_curves();
+    build_curve_table(state_, block_, run_, curves_);
     block_.read_moment_ei_curves();
     solve(result);
     block_.read_continuation();
-  }
-
-  void build_curves() {
-    const ControlRecord& c = state_.control;
-    curves_.clear();
-    if (c.NPYSET > 0 && c.KPYOP <= 1) {
-      block_.read_py_sets();
-      write_user_curve_echo(report_, UnitLabels(c.label_code()), state_.py_sets, state_.geometry, false);
-      run_.plot.user_curve_section(c.IUNITS, state_.py_sets);
-      build_curves_from_user_sets(curves_, state_.py_sets, state_.geometry);
-    } else if (c.KPYOP == 0 && c.NPYSET <= 0) {
-      run_.plot.empty_curve_section(c.IUNITS);
-    }
   }
 
   void solve(RunResult& result) {

@@ -38,6 +38,20 @@ void PlotDataWriter::user_curve_section(int iunits, const std::vector<PyCurveSet
   }
 }
 
+void PlotDataWriter::generated_curve_section(int iunits, const std::vector<SoilDataCurve>& curves,
+                                             bool with_user_sets) {
+  out_ << format_free_record({std::int64_t{iunits}, static_cast<std::int64_t>(curves.size())}) << '\n';
+  for (const SoilDataCurve& curve : curves) {
+    const auto points = static_cast<std::int64_t>(curve.y.size());
+    if (with_user_sets) {
+      out_ << format_free_record({std::int64_t{curve.station}, points}) << '\n';
+    } else {
+      out_ << format_fixed("1X,F10.2,1X,I5", {curve.depth, points}) << '\n';
+    }
+    for (std::size_t i = 0; i < curve.y.size(); ++i) out_ << format_free_record({curve.y[i], curve.p[i]}) << '\n';
+  }
+}
+
 void PlotDataWriter::results_section(int KPLOT, int iunits, const std::vector<ResultRow>& rows) {
   std::int64_t plotted = 0;
   for (const ResultRow& row : rows) plotted += row.station >= 0 ? 1 : 0;

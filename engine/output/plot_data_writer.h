@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver/problem_state.h"
+#include "driver/soil_data_reader.h"
 #include "solver/derived_results.h"
 
 namespace keldor::engine {
@@ -26,6 +27,11 @@ class PlotDataWriter {
   void empty_curve_section(int iunits);
   // P-y section of user sets only: points with their multipliers applied.
   void user_curve_section(int iunits, const std::vector<PyCurveSet>& sets);
+
+  // P-y section of a block that generates curves: the curves as read back
+  // from the p-y scratch file (points per unit length of wall). Without
+  // user sets a generated curve is headed by its depth, with them by its station.
+  void generated_curve_section(int iunits, const std::vector<SoilDataCurve>& curves, bool with_user_sets);
 
   // Results section: KPLOT, NPLOT and IUNITS, then depth, deflection,
   // moment, shear and net reaction of the rows of stations 0 and below.
