@@ -153,5 +153,62 @@ TEST(Analysis, SurchargeRowsAddToAUserTable) {
   EXPECT_NEAR(total, soil + surcharge, 0.01);
 }
 
+// A cantilever in one soft clay layer (c = 30 kPa) below a 3 m excavation;
+// five curves are generated, the first 0.1 below the excavation.
+std::string soft_clay_block(int user_sets) {
+  std::string data = "SOFT CLAY\n2 0 1 0 1 2 " + std::to_string(user_sets) +
+                     " 1 0\n40 0.25 0.3 0.00001 3.0\n0 40 1 73080.0\n0\n0\n3\n0.0 0.0\n1.5 7.5\n3.0 15.0\n"
+                     "3.0 1.0 1.0 3.0 3.0 1.0 0 0.0\n0.0 0.0 0.0 0.0 0.0 0.0\n0\n1\n1 15.0\n"
+                     "17.0 30.0 0.0 0.02 0.0 0.0\n17.5 45.0 0.0 0.01 0.0 0.0\n";
+  if (user_sets > 0) data += "14 3 1.0 1.0\n-0.1 50.0\n0.0 0.0\n0.1 -50.0\n";
+  return data + "0\n";
+}
+
+// The p-y section of the plot-data file: the lines after the pressure section.
+std::vector<std::string> curve_section(const std::string& plot) {
+  std::vector<std::string> lines = lines_of(plot);
+  const std::size_t pressure_points = static_cast<std::size_t>(std::stoi(lines.at(0)));
+  return {lines.begin() + 1 + static_cast<long>(pressure_points), lines.end()};
+}
+
+TEST(Analysis, GeneratedCurvesReachThePlotFileAsFallingCurves) {
+  const auto out = run_data_text(soft_clay_block(0));
+  ASSERT_FALSE(out.result.input_error) << out.result.error_message;
+  const std::vector<std::string> section = curve_section(out.plot);
+  ASSERT_GE(section.size(), 2u + 5u * 34u);
+  EXPECT_EQ(section[0], " 2 5");
+  // Each curve: its depth below the top (3 + 0.1 for the first) in F10.2
+  // and 33 points, then the points of the merged curve.
+  EXPECT_EQ(section[1], "       3.10    33");
+  std::vector<double> y, p;
+  for (int i = 0; i < 33; ++i) {
+    std::istringstream point(section[2 + static_cast<std::size_t>(i)]);
+    double a, b;
+    point >> a >> b;
+    y.push_back(a);
+    p.push_back(b);
+  }
+  for (std::size_t i = 1; i < y.size(); ++i) {
+    EXPECT_GT(y[i], y[i - 1]) << i;
+    EXPECT_LE(p[i], p[i - 1]) << i;  // the reaction falls from left to right
+  }
+  EXPECT_EQ(y[16], 0.0);
+  EXPECT_NE(out.report.find("P-Y CURVES DATA"), std::string::npos);
+  EXPECT_TRUE(out.result.blocks.at(0).messages.empty());
+}
+
+TEST(Analysis, UserSetsComeFirstAmongGeneratedCurves) {
+  const auto out = run_data_text(soft_clay_block(1));
+  ASSERT_FALSE(out.result.input_error) << out.result.error_message;
+  const std::vector<std::string> section = curve_section(out.plot);
+  EXPECT_EQ(section.at(0), " 2 6");
+  EXPECT_EQ(section.at(1), " 14 3");  // the user set, by station
+  EXPECT_EQ(section.at(2), " -0.1 50.0");
+  // The first generated curve, at 3.1 / 0.25 = 12.4, station 12.
+  EXPECT_EQ(section.at(5), " 12 33");
+  // Shown among the user sets with code 0, in the layout for runs that also generate.
+  EXPECT_NE(out.report.find("\n           14  0          0.100E+01     0.100E+01            3\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace keldor::engine
