@@ -173,12 +173,12 @@ RunResult run_analysis(const RunPaths& paths, Console& console) {
     result.input_error = stop.input_error();
     result.error_message = joined(stop.lines());
   } catch (const SoilStop& stop) {
-    // The soil routines end the computation at once: the stop code goes to
-    // the console and the files are closed as they stand.
     if (!stop.code().empty()) console.line(" STOP " + stop.code());
+    report.blank(2);
+    report.message("ERROR STOP IN THE SOIL DATA" + (stop.code().empty() ? "" : " (STOP CODE " + stop.code() + ")"));
+    report.message(stop.reason());
     result.input_error = true;
-    result.error_message = "the soil routines stopped the run (stop code " + stop.code() + ")";
-    return result;
+    result.error_message = stop.reason();
   } catch (const std::exception& fault) {
     report.blank(2);
     report.message("INTERNAL ERROR -- THE ANALYSIS CANNOT GO ON: " + std::string(fault.what()));

@@ -40,15 +40,19 @@ inline ReportedStop stations_not_in_order_stop(const std::string& detail) {
 }
 
 // A stop inside the soil and p-y routines: the stop code, when there is
-// one, goes to the console channel, nothing more is read or written, and
-// the files are closed as they stand.
+// one, goes to the console channel. The report also says why the run
+// stopped (reason) and closes, like any error stop, so that a report never
+// ends without an explanation.
 class SoilStop : public std::runtime_error {
  public:
-  explicit SoilStop(std::string code) : std::runtime_error("stop " + code), code_(std::move(code)) {}
+  SoilStop(std::string code, std::string reason)
+      : std::runtime_error(reason), code_(std::move(code)), reason_(std::move(reason)) {}
   const std::string& code() const { return code_; }
+  const std::string& reason() const { return reason_; }
 
  private:
   std::string code_;
+  std::string reason_;
 };
 
 }  // namespace keldor::engine

@@ -87,7 +87,8 @@ double PySoilProfile::strength_at(double X, Console& console) const {
   const StrengthBracket at = bracket(strength, X);
   if (at.kind == StrengthBracket::beyond) {
     warn_beyond_profile(console, X, "IS BEYOND THE EXTENT OF", "THE INPUT STRENGTH CURVE");
-    throw SoilStop("1");
+    throw SoilStop("1", "THE STRENGTH IS NEEDED AT X =" + format_exponent(X, 10, 3) +
+                            " BELOW THE EXCAVATION, BEYOND THE STRENGTH DISTRIBUTION OF THE SOIL LAYERS");
   }
   return point_strength(strength, at, X);
 }
@@ -112,7 +113,8 @@ double PySoilProfile::mean_strength(int layer, double X, ReportWriter& report) c
 double PySoilProfile::friction_angle_at(double X, Console& console) const {
   if (strength.empty() || X > strength.back().X) {
     warn_beyond_profile(console, X, " IS BEYOND THE EXTENT OF", "THE INPUT PHI CURVE");
-    throw SoilStop("");
+    throw SoilStop("", "THE FRICTION ANGLE IS NEEDED AT X =" + format_exponent(X, 10, 3) +
+                           " BELOW THE EXCAVATION, BEYOND THE DISTRIBUTION OF THE SOIL LAYERS");
   }
   return averaged_value(strength, X, &StrengthPoint::PHI);
 }
@@ -131,7 +133,10 @@ double PySoilProfile::mean_unit_weight(double X) const {
     }
     return weight.back().gamma;
   }
-  if (X > weight.back().X) throw SoilStop("4");
+  if (X > weight.back().X) {
+    throw SoilStop("4", "THE MEAN UNIT WEIGHT IS NEEDED AT X =" + format_exponent(X, 10, 3) +
+                            " BELOW THE EXCAVATION, BEYOND THE WEIGHT DISTRIBUTION OF THE SOIL LAYERS");
+  }
   double mean = 0;
   for (std::size_t k = 1; k < weight.size(); ++k) {
     const WeightPoint& lower = weight[k - 1];

@@ -37,8 +37,14 @@ GeneratedEarthPressure generate_earth_pressure(const ProblemState& state, Report
 
   EarthPressureColumn column = build_earth_pressure_column(state);
   write_soil_information(report, console, column, state.control.IUNITS);
-  if (column.overflow) throw SoilStop("2");
-  if (column.LEXC == 0) throw SoilStop("1");
+  if (column.overflow) {
+    throw SoilStop("2", "THE SOIL LAYERS NEED MORE SUBLAYERS THAN THE EARTH PRESSURE COLUMN HOLDS (" +
+                            std::to_string(kMaxSublayers) + ")");
+  }
+  if (column.LEXC == 0) {
+    throw SoilStop("1", "NO SUBLAYER OF THE EARTH PRESSURE COLUMN STARTS AT THE EXCAVATION LEVEL (THE SOIL LAYERS "
+                        "MAY END ABOVE IT)");
+  }
 
   compute_overburden(column, wall.DWB, state.surcharge.QU);
   write_overburden_stress(report, column, labels);
