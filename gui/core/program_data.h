@@ -15,6 +15,7 @@ class TMainWindowTables;
 class TModifiedState;
 class TPrompt;
 class TGridTable;
+class TWordReader;
 
 // What the problem needs of the main window.
 struct TProgramContext {
@@ -50,6 +51,8 @@ class TProgramData {
   // Loads one stage file into the tables over what they hold; false after
   // a read error, which has been shown.
   bool ReadStageFile(const std::string& file_name);
+  // The same for the text of one stage block already in memory.
+  bool ReadStageText(const std::string& text);
   // Write the data file FileName (unstaged problem) and the stage file
   // StageFileName; EFileWriteError on failure, nothing half-written left.
   void WriteDataFile();
@@ -111,6 +114,8 @@ class TProgramData {
   bool CurrentLayout = true;
 
  private:
+  bool ReadStage(const std::function<TWordReader()>& open);
+
   TProgramContext& context_;
 };
 

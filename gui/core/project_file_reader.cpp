@@ -370,9 +370,17 @@ bool TProgramData::ReadDataFile(const std::string& file_name, TFileLayout layout
 }
 
 bool TProgramData::ReadStageFile(const std::string& file_name) {
+  return ReadStage([&] { return TWordReader(file_name); });
+}
+
+bool TProgramData::ReadStageText(const std::string& text) {
+  return ReadStage([&] { return TWordReader::FromText(text); });
+}
+
+bool TProgramData::ReadStage(const std::function<TWordReader()>& open) {
   bool complete = true;
   try {
-    TWordReader reader(file_name);
+    TWordReader reader = open();
     TBlockReader(*this, reader, CurrentLayout ? TFileLayout::Current : TFileLayout::V30, TBlockKind::Stage).Read();
     NextCode = reader.ReadInteger();
     LongTerm = NextCode == 9;
