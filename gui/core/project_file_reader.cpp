@@ -100,8 +100,9 @@ class TBlockReader {
     const bool short_term = kind_ == TBlockKind::ShortTerm;
     if (short_term ? koutpt_ > 1 : koutpt_ == 2) data_.GenerateEarthPressure = 1;
     if (kind_ == TBlockKind::LongTerm && koutpt_ == 0) data_.GenerateEarthPressure = 0;
+    // p-y generation stays on when no earth-pressure option is chosen:
+    // clearing it would drop the soil layers at the next save.
     if (kpyop_ == 2) data_.GeneratePY = 1;
-    if (short_term && koutpt_ == 0) data_.GeneratePY = 0;
     if (short_term) {
       data_.NextCode = 0;
       data_.LongTerm = false;

@@ -55,7 +55,7 @@ struct ProblemHarness {
 
   TGridTable& Table(const char* name) { return tables.Table(name); }
   void Renew() { data = std::make_unique<TProgramData>(context); }
-  bool Read(const std::string& file_name, TFileLayout layout = TFileLayout::Current) {
+  bool Read(std::string file_name, TFileLayout layout = TFileLayout::Current) {
     data = std::make_unique<TProgramData>(context);
     return data->ReadDataFile(file_name, layout);
   }
