@@ -76,6 +76,12 @@ class TMainFormModel {
   void ApplyStageCount(int new_count);
   void ConvertOlderStages();
   TStageMenuState StageMenu() const;
+  // Short-term and long-term analyses exclude staging: the toggle works
+  // only while the problem is not staged, and staging is offered only
+  // while the toggle is off.
+  void OptionsLongClick();
+  bool LongTermEnabled() const { return data_->StageCount == 1; }
+  bool StagedOptionsEnabled() const { return !data_->LongTerm; }
   TStageButtonsState StageButtons() const;
 
   // Called by the window when it closes its children (dialogs, tables, plots).

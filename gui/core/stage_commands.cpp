@@ -83,6 +83,12 @@ void TMainFormModel::ConvertOlderStages() {
   ShowStageStatus();
 }
 
+void TMainFormModel::OptionsLongClick() {
+  if (!LongTermEnabled()) return;
+  data_->LongTerm = !data_->LongTerm;
+  modified_.SetModified(true);
+}
+
 TStageMenuState TMainFormModel::StageMenu() const {
   TStageMenuState state;
   const int count = data_->StageCount;

@@ -25,6 +25,7 @@ struct ConvertCase {
   const char* fixture;
   const char* layout;
   const char* title;
+  const char* control_record;
 };
 
 class KeldorConvert : public testing::TestWithParam<ConvertCase> {};
@@ -36,7 +37,7 @@ TEST_P(KeldorConvert, ConvertedFileIsAnalysedByTheEngine) {
                 GetParam().fixture + " " + converted),
             0);
   const std::string text = ReadText(converted);
-  EXPECT_EQ(text.rfind(std::string(GetParam().title) + "\r\n1 0\t1\t0\t2\t1 3 1 0\r\n", 0), 0u) << text;
+  EXPECT_EQ(text.rfind(std::string(GetParam().title) + "\r\n" + GetParam().control_record + "\r\n", 0), 0u) << text;
   // Sets gain their multipliers in the current layout.
   EXPECT_NE(text.find("\r\n26\t9\t1\t1\r\n"), std::string::npos);
 
@@ -44,12 +45,19 @@ TEST_P(KeldorConvert, ConvertedFileIsAnalysedByTheEngine) {
   const std::string report = ReadText(folder.File("converted.kd4o"));
   EXPECT_NE(report.find("END OF ANALYSIS"), std::string::npos);
   EXPECT_EQ(report.find("ERROR"), std::string::npos);
+  // The engine read every set of the converted file.
+  EXPECT_NE(report.find("NO OF USER-SPECIFIED SOIL RESISTANCE (P-Y) CURVES  =  3"), std::string::npos);
+  EXPECT_NE(report.find("-0.540E+03"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, KeldorConvert,
                          testing::Values(ConvertCase{"layout30.kdd", "3.0",
-                                                     "OLD 3.0 CANTILEVER WALL IN SAND, GENERATED PRESSURE"},
-                                         ConvertCase{"layout20.kdd", "2.0", "OLD 2.0 CANTILEVER WALL IN SAND"}));
+                                                     "OLD 3.0 CANTILEVER WALL IN SAND, GENERATED PRESSURE",
+                                                     "1 0\t1\t0\t2\t1 3 1 0"},
+                                         ConvertCase{"layout30_user_pressure.kdd", "3.0",
+                                                     "OLD 3.0 CANTILEVER WALL, USER PRESSURE", "1 0\t1\t0\t1\t1 3 1 0"},
+                                         ConvertCase{"layout20.kdd", "2.0", "OLD 2.0 CANTILEVER WALL IN SAND",
+                                                     "1 0\t1\t0\t2\t1 3 1 0"}));
 
 TEST(KeldorConvertCommand, FailuresExitNonZeroAndWriteNothing) {
   ScratchFolder folder;

@@ -219,6 +219,19 @@ TEST(StageCommands, CopyPreviousStageAndReducingTheCount) {
   EXPECT_FALSE(m.model.StageButtons().visible);
 }
 
+TEST(StageCommands, LongTermAndStagingExcludeEachOther) {
+  Model m;
+  m.Data().FileName = m.File("s.kd4d");
+  m.model.OptionsLongClick();
+  EXPECT_TRUE(m.Data().LongTerm);
+  EXPECT_FALSE(m.model.StagedOptionsEnabled());
+  m.model.OptionsLongClick();
+  m.model.ApplyStageCount(2);
+  EXPECT_FALSE(m.model.LongTermEnabled());
+  m.model.OptionsLongClick();
+  EXPECT_FALSE(m.Data().LongTerm);
+}
+
 TEST(StagedFiles, SplitAtMarkerLinesButNeverAtTheFirstLine) {
   const std::string text = "Title Stage No : x\r\nA\r\n1\r\n Stage No : 2\r\nB\r\n2\r\n Stage No : 3\r\nC\r\n3\r\n";
   const std::vector<std::string> stages = SplitStageTexts(text, 3);
