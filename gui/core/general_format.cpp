@@ -42,7 +42,7 @@ std::string FormatGeneral(double value, int significant_digits) {
   const DecimalDigits d = RoundToDigits(std::fabs(value), significant_digits);
   const int count = static_cast<int>(d.digits.size());
 
-  if (d.exponent >= significant_digits || d.exponent < -5) {
+  if (d.exponent >= significant_digits || d.exponent < -4) {
     std::string text = sign + d.digits.substr(0, 1);
     if (count > 1) text += "." + d.digits.substr(1);
     return text + "E" + std::to_string(d.exponent);

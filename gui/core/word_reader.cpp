@@ -1,5 +1,6 @@
 #include "word_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -63,6 +64,13 @@ void TWordReader::Load(const std::string& text) {
     lines_.push_back({SplitWords(raw), std::string(raw)});
     start = end + 1;
   } while (start < text.size());
+  words_from_.assign(lines_.size() + 1, 0);
+  for (std::size_t i = lines_.size(); i-- > 0;) words_from_[i] = words_from_[i + 1] + lines_[i].words.size();
+}
+
+std::size_t TWordReader::RemainingWords() const {
+  if (AtEnd()) return 0;
+  return words_from_[line_] - std::min(item_, lines_[line_].words.size());
 }
 
 std::string TWordReader::ReadWord() {

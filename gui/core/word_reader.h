@@ -29,6 +29,11 @@ class TWordReader {
   std::int32_t ReadInteger();
   // The raw text of the current line; the reader moves to the next line.
   std::string ReadLine();
+  // Words not yet taken: an upper bound for counts read from the file, so
+  // that no table is sized beyond what the file can fill.
+  std::size_t RemainingWords() const;
+  // Raises an EInOutError naming the line and item of the word read last.
+  [[noreturn]] void FailOnLastWord(const std::string& expected) const { FailOnCurrentWord(expected); }
 
  private:
   TWordReader() = default;
@@ -36,6 +41,7 @@ class TWordReader {
   [[noreturn]] void FailOnCurrentWord(const std::string& expected) const;
 
   std::vector<TWordContainer> lines_;
+  std::vector<std::size_t> words_from_;  // words on line i and after
   std::size_t line_ = 0;  // current line index
   std::size_t item_ = 0;  // words already taken from the current line
 };

@@ -24,7 +24,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{0.1, "0.1"}, FormatCase{1.0 / 3, "0.33333333"}, FormatCase{2.0 / 3, "0.66666667"},
                     FormatCase{12345678, "12345678"}, FormatCase{123456789, "1.2345679E8"},
                     FormatCase{99999999.5, "1E8"},  // rounding carries into a ninth digit
-                    FormatCase{2.5e9, "2.5E9"}, FormatCase{0.00001, "0.00001"}, FormatCase{0.0000099, "9.9E-6"},
+                    FormatCase{2.5e9, "2.5E9"}, FormatCase{0.0001, "0.0001"}, FormatCase{0.00001, "1E-5"}, FormatCase{0.0000099, "9.9E-6"},
+                    FormatCase{0.069444444444, "0.069444444"}, FormatCase{2.5e-7, "2.5E-7"},
                     FormatCase{1.5e-7, "1.5E-7"}, FormatCase{-3e-300, "-3E-300"}, FormatCase{1e20, "1E20"},
                     FormatCase{1000, "1000"}, FormatCase{6.3659, "6.3659"}));
 
