@@ -1,4 +1,5 @@
 // keldor-run: analyses one data file from the command line.
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +40,33 @@ class PrivateScratchDir {
   fs::path path_;
 };
 
+struct SummaryUnits {
+  const char *length, *moment, *force;
+};
+
+SummaryUnits summary_units(int iunits) {
+  if (iunits == 1) return {"in", "lb-in", "lb"};
+  if (iunits == 2) return {"m", "kN-m", "kN"};
+  return {"L", "F-L", "F"};
+}
+
+void print_summary(const std::vector<BlockSummary>& blocks) {
+  for (std::size_t b = 0; b < blocks.size(); ++b) {
+    const BlockSummary& block = blocks[b];
+    const SummaryUnits units = summary_units(block.IUNITS);
+    std::printf("block %zu: %d iteration%s%s\n", b + 1, block.iterations, block.iterations == 1 ? "" : "s",
+                block.messages.empty() ? ", closed" : "");
+    for (const std::string& message : block.messages) std::printf("  %s\n", message.c_str());
+    auto line = [&](const char* what, const ExtremeValue& extreme, const char* unit) {
+      std::printf("  largest %-10s % .4e %-5s at depth %.4g %s\n", what, extreme.value, unit, extreme.depth,
+                  units.length);
+    };
+    line("deflection", block.deflection, units.length);
+    line("moment", block.moment, units.moment);
+    line("shear", block.shear, units.force);
+  }
+}
+
 int run(const cli::CliOptions& options) {
   if (!std::ifstream(options.data_file)) {
     std::cerr << "keldor-run: cannot open data file '" << options.data_file.string() << "'\n";
@@ -62,6 +90,7 @@ int run(const cli::CliOptions& options) {
   std::cout << "report:     " << outputs.report.string() << "\n"
             << "plot data:  " << outputs.plot.string() << "\n"
             << "run notes:  " << outputs.notes.string() << "\n";
+  print_summary(result.blocks);
   if (result.input_error) {
     std::cerr << "keldor-run: the analysis stopped on an input error: " << result.error_message
               << "\n            (see the report)\n";

@@ -139,6 +139,10 @@ struct ProblemState {
 
   std::vector<PressurePoint> pressure;
   double PAEXC = 0;
+  int pressure_print_step = 1;
+  // Vertical stress at the excavation level on the backfill side, from the
+  // last earth-pressure generation (0 when the block gives its own table).
+  double SIGVP_excavation = 0;
 
   WallRecord wall;
   SurchargeRecord surcharge;
@@ -152,6 +156,7 @@ struct ProblemState {
   void start_block() {
     KNEXT = 0;
     ITMAX = 100;
+    surcharges.clear();  // a block without a surcharge table has no surcharges
   }
 };
 

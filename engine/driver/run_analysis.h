@@ -25,9 +25,25 @@ class Console {
   virtual void line(std::string_view text) = 0;
 };
 
+// The largest absolute value of a result along the wall, with its sign,
+// and the depth where it occurs.
+struct ExtremeValue {
+  double value = 0;
+  double depth = 0;
+};
+
+// What one solved problem block came to, in the block's units.
+struct BlockSummary {
+  int IUNITS = 0;
+  int iterations = 0;
+  std::vector<std::string> messages;  // how the iteration ended, as the report says it
+  ExtremeValue deflection, moment, shear;
+};
+
 // What a caller learns of a run beyond the files it wrote.
 struct RunResult {
   int blocks_read = 0;
+  std::vector<BlockSummary> blocks;  // one per solved block
   // Set when the data file could not be opened or read, or held data the
   // engine cannot analyse; the report carries the message.
   bool input_error = false;

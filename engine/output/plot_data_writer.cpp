@@ -38,4 +38,15 @@ void PlotDataWriter::user_curve_section(int iunits, const std::vector<PyCurveSet
   }
 }
 
+void PlotDataWriter::results_section(int KPLOT, int iunits, const std::vector<ResultRow>& rows) {
+  std::int64_t plotted = 0;
+  for (const ResultRow& row : rows) plotted += row.station >= 0 ? 1 : 0;
+  out_ << format_free_record({std::int64_t{KPLOT}, plotted, std::int64_t{iunits}}) << '\n';
+  for (const ResultRow& row : rows) {
+    if (row.station < 0) continue;
+    out_ << format_fixed("5(1X,E13.4)", {row.depth, row.deflection, row.moment, row.shear, row.net_reaction})
+         << '\n';
+  }
+}
+
 }  // namespace keldor::engine

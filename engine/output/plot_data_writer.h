@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver/problem_state.h"
+#include "solver/derived_results.h"
 
 namespace keldor::engine {
 
@@ -25,6 +26,10 @@ class PlotDataWriter {
   void empty_curve_section(int iunits);
   // P-y section of user sets only: points with their multipliers applied.
   void user_curve_section(int iunits, const std::vector<PyCurveSet>& sets);
+
+  // Results section: KPLOT, NPLOT and IUNITS, then depth, deflection,
+  // moment, shear and net reaction of the rows of stations 0 and below.
+  void results_section(int KPLOT, int iunits, const std::vector<ResultRow>& rows);
 
  private:
   std::ostream& out_;
