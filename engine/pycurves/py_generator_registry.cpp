@@ -3,6 +3,7 @@
 #include "driver/run_stop.h"
 #include "pycurves/sand_py_generator.h"
 #include "pycurves/soft_clay_py_generator.h"
+#include "pycurves/stiff_clay_py_generator.h"
 
 namespace keldor::engine {
 namespace {
@@ -15,6 +16,10 @@ const PyCurveGenerator& py_generator_for(int KSOIL, int py_layer_number) {
   static const SoftClayPyGenerator soft_clay;
   static const SandPyGenerator sand;
   if (KSOIL == 4) return sand;
+  static const StiffClayBelowWaterPyGenerator stiff_clay_below_water;
+  static const StiffClayAboveWaterPyGenerator stiff_clay_above_water;
+  if (KSOIL == 2) return stiff_clay_below_water;
+  if (KSOIL == 3) return stiff_clay_above_water;
   if (KSOIL == 1 || !known_type(KSOIL)) return soft_clay;
   throw ReportedStop({"ERROR -- P-Y LAYER " + std::to_string(py_layer_number) + ": " + soil_type_line(KSOIL) +
                           " (SOIL TYPE " + std::to_string(KSOIL) + ")",

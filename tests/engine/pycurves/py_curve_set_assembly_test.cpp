@@ -160,7 +160,7 @@ TEST(PyCurveSetAssembly, RejectsDataItCannotGenerateFrom) {
     const char* message;
   };
   const Case cases[] = {
-      {"stiff clay", [](ProblemState& s) { s.layers[1].KSOIL = 2; }, "NOT YET AVAILABLE"},
+      {"stiff clay without E50", [](ProblemState& s) { s.layers[1].KSOIL = 2; }, "THE STIFF CLAY OF P-Y LAYER 2"},
       {"rock", [](ProblemState& s) { s.layers[1].KSOIL = 6; }, "THE LAYER IS ROCK (SOIL TYPE 6)"},
       {"no resistance width", [](ProblemState& s) { s.wall.WP = 0; }, "(WP = 0.0000) MUST BE POSITIVE"},
       {"no pressure width", [](ProblemState& s) { s.wall.WA = 0; }, "(WA = 0.0000) MUST BE POSITIVE"},
