@@ -2,6 +2,7 @@
 
 #include "driver/run_stop.h"
 #include "pycurves/sand_py_generator.h"
+#include "pycurves/silt_py_generator.h"
 #include "pycurves/soft_clay_py_generator.h"
 #include "pycurves/stiff_clay_py_generator.h"
 
@@ -20,6 +21,8 @@ const PyCurveGenerator& py_generator_for(int KSOIL, int py_layer_number) {
   static const StiffClayAboveWaterPyGenerator stiff_clay_above_water;
   if (KSOIL == 2) return stiff_clay_below_water;
   if (KSOIL == 3) return stiff_clay_above_water;
+  static const SiltPyGenerator silt;
+  if (KSOIL == 5) return silt;
   if (KSOIL == 1 || !known_type(KSOIL)) return soft_clay;
   throw ReportedStop({"ERROR -- P-Y LAYER " + std::to_string(py_layer_number) + ": " + soil_type_line(KSOIL) +
                           " (SOIL TYPE " + std::to_string(KSOIL) + ")",
