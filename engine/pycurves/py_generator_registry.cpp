@@ -1,10 +1,12 @@
 #include "pycurves/py_generator_registry.h"
 
 #include "driver/run_stop.h"
+#include "pycurves/rock_py_generator.h"
 #include "pycurves/sand_py_generator.h"
 #include "pycurves/silt_py_generator.h"
 #include "pycurves/soft_clay_py_generator.h"
 #include "pycurves/stiff_clay_py_generator.h"
+#include "pycurves/weak_rock_py_generator.h"
 
 namespace keldor::engine {
 namespace {
@@ -23,6 +25,10 @@ const PyCurveGenerator& py_generator_for(int KSOIL, int py_layer_number) {
   if (KSOIL == 3) return stiff_clay_above_water;
   static const SiltPyGenerator silt;
   if (KSOIL == 5) return silt;
+  static const RockPyGenerator rock;
+  static const WeakRockPyGenerator weak_rock;
+  if (KSOIL == 6) return rock;
+  if (KSOIL == 7) return weak_rock;
   if (KSOIL == 1 || !known_type(KSOIL)) return soft_clay;
   throw ReportedStop({"ERROR -- P-Y LAYER " + std::to_string(py_layer_number) + ": " + soil_type_line(KSOIL) +
                           " (SOIL TYPE " + std::to_string(KSOIL) + ")",
