@@ -58,9 +58,6 @@ int generate_py_curves(ProblemState& state, double SIGVP_LEXC, ReportWriter& rep
   const PySoilProfile profile = build_py_soil_profile(state);
   const std::vector<double> depths = py_curve_depths(profile);
   const std::vector<LayerCurves> layer_curves = assign_curves_to_layers(profile, depths);
-  for (const LayerCurves& range : layer_curves) {
-    py_generator_for(profile.layers[static_cast<std::size_t>(range.layer)].KSOIL, range.layer + 1);
-  }
 
   const UnitLabels units(state.control.label_code());
   write_py_profile_report(report, units, profile, HFREE, state.py_modifications);
@@ -76,7 +73,7 @@ int generate_py_curves(ProblemState& state, double SIGVP_LEXC, ReportWriter& rep
   PyGenerationRun run(profile, multipliers, offsets, HFREE, report, console, units, file);
   for (const LayerCurves& range : layer_curves) {
     const std::vector<double> XC(depths.begin() + range.first, depths.begin() + range.last);
-    run.generate_layer(py_generator_for(profile.layers[static_cast<std::size_t>(range.layer)].KSOIL, range.layer + 1),
+    run.generate_layer(py_generator_for(profile.layers[static_cast<std::size_t>(range.layer)].KSOIL),
                        range.layer, XC);
   }
   file.close();

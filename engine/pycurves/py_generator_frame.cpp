@@ -58,8 +58,10 @@ PyGenerationRun::PyGenerationRun(const PySoilProfile& profile, const PyMultiplie
 void PyGenerationRun::generate_layer(const PyCurveGenerator& generator, int layer, const std::vector<double>& XC) {
   const auto L = static_cast<std::size_t>(layer);
   double previous_XC = 0, previous_PU = 0;
+  CurveSoil previous_soil;
   for (std::size_t i = 0; i < XC.size(); ++i) {
-    const CurveSoil soil = generator.soil_values(profile_, layer, XC[i], console_);
+    CurveSoil soil = generator.soil_values(profile_, layer, XC[i], console_);
+    generator.running_values(profile_, layer, i == 0 ? nullptr : &previous_soil, soil, report_, console_);
     if (i == 0) {
       PUINT_[L] = 0;
       if (layer > 0) {
@@ -70,32 +72,38 @@ void PyGenerationRun::generate_layer(const PyCurveGenerator& generator, int laye
     const double POFF = generator.offset(soil, offsets_);
     file_.write_curve_heading(HFREE_ + XC[i]);
     const FaceCurve excavation = generate_face(generator, soil, WallFace::excavation, layer, POFF, 1);
-    if (i > 0) PUINT_[L] += (XC[i] - previous_XC) * (previous_PU + excavation.PU) / 2;
+    if (i > 0) PUINT_[L] += (XC[i] - previous_XC) * (previous_PU + excavation.PU) / 2 * excavation.integral_factor;
     if (i + 1 == XC.size()) PUINT_[L] += generator.layer_integral_tail(profile_.layers[L].bottom - XC[i], excavation.PU);
     generate_face(generator, soil, WallFace::backfill, layer, POFF, kFacePoints + 1);
     previous_XC = XC[i];
     previous_PU = excavation.PU;
+    previous_soil = soil;
   }
 }
 
 FaceCurve PyGenerationRun::generate_face(const PyCurveGenerator& generator, const CurveSoil& soil, WallFace face,
                                          int layer, double POFF, int first_index) {
   const auto L = static_cast<std::size_t>(layer);
-  const FaceDepths depths = face_depths(face, soil.XC, HFREE_, layer == 0, profile_.layers[L].top, ZEQTOP_[L]);
-  report_.blank(2);
-  report_.line(std::string(9, ' ') + (face == WallFace::excavation ? "AT THE EXCAVATION SIDE" : "AT THE BACKFILL SIDE"));
+  const double D = HFREE_ + soil.XC;
+  const double pm = multipliers_.p_multiplier(D);
+  const double ym = multipliers_.y_multiplier(D);
+  FaceDepths depths = face_depths(face, soil.XC, HFREE_, layer == 0, profile_.layers[L].top, ZEQTOP_[L]);
+  depths.face = face;
+  depths.p_multiplier = pm;
+  if (generator.prints_face_line()) {
+    report_.blank(2);
+    report_.line(std::string(9, ' ') +
+                 (face == WallFace::excavation ? "AT THE EXCAVATION SIDE" : "AT THE BACKFILL SIDE"));
+  }
   const FaceCurve raw = generator.face_curve(soil, depths, report_, units_);
 
   // Output: multiplied points, shifted by the offset (down on the
   // excavation side, up on the backfill side).
-  const double D = HFREE_ + soil.XC;
-  const double pm = multipliers_.p_multiplier(D);
-  const double ym = multipliers_.y_multiplier(D);
   const double shift = face == WallFace::excavation ? -POFF : POFF;
   FaceCurve out = raw;
   for (int k = 0; k < kFacePoints; ++k) {
     out.y[k] = ym * raw.y[k];
-    out.p[k] = pm * raw.p[k] + shift;
+    out.p[k] = (raw.p_multiplied ? raw.p[k] : pm * raw.p[k]) + shift;
   }
   if (!all_finite(out.y) || !all_finite(out.p)) {
     throw ReportedStop({"ERROR -- THE P-Y CURVE AT DEPTH " + depth_text(D) + " (P-Y LAYER " + std::to_string(layer + 1) +
@@ -108,16 +116,18 @@ FaceCurve PyGenerationRun::generate_face(const PyCurveGenerator& generator, cons
   const RowFormat row_format = generator.row_format();
   for (int k = 0; k < kFacePoints; ++k) {
     report_.line(point_row(row_format, out.y[k], out.p[k]));
-    file_.write_point(first_index + k, out.p[k], out.y[k]);
+    file_.write_point(first_index + k, out.p[k], out.y[k], generator.point_spacing());
     if (k > 0 && raw.small_deflection_modulus && out.y[k] < kSmallDeflection) {
       report_.message("**** WARNING ****" + std::string(29, ' '));
       report_.message("DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM");
       report_.message("USED A SOIL MODULUS OF " + format_exponent(*raw.small_deflection_modulus, 12, 4));
     }
   }
-  report_.blank();
-  report_.line(std::string(21, ' ') + " P-Multiplier = " + format_exponent(pm, 10, 3) + " Y-Multiplier = " +
-               format_exponent(ym, 10, 3));
+  if (generator.prints_multiplier_line()) {
+    report_.blank();
+    report_.line(std::string(21, ' ') + " P-Multiplier = " + format_exponent(pm, 10, 3) + " Y-Multiplier = " +
+                 format_exponent(ym, 10, 3));
+  }
   return raw;
 }
 

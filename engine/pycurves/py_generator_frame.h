@@ -34,12 +34,22 @@ struct CurveSoil {
   double E50 = 0;
   double PHI = 0;  // friction angle, radians
   double k = 0;    // subgrade modulus of the layer
+  double sixth = 0;  // sixth soil value (RQD of weak rock, per cent)
+  // Average strength over the layer (stiff clays, weak rock), and for a
+  // running mean the strength integrated over the layer's curves so far
+  // with the depth the integral spans.
+  double CA = 0, S_integral = 0, S_span = 0;
 };
 
 // The raw points of one face, before multipliers and offset.
 struct FaceCurve {
   std::array<double, kFacePoints> y{}, p{};
   double PU = 0;  // ultimate resistance, for the layer integral
+  // Scales the layer integral's step ending at this curve (the residual
+  // factor of stiff clay below the water table).
+  double integral_factor = 1;
+  // Rock: p already carries the p-multiplier where it applies.
+  bool p_multiplied = false;
   // Soft clay: the modulus used below a deflection of 1e-14, named in a
   // warning after any point from the second on that falls below it.
   std::optional<double> small_deflection_modulus;
@@ -52,9 +62,12 @@ struct OffsetInputs {
   double WRATIO = 1;      // WA/WP, at least 1
 };
 
-// ZGS and ZEQ of one face of a curve.
+// ZGS and ZEQ of one face of a curve; the frame adds the face and its
+// p-multiplier for the generators that need them.
 struct FaceDepths {
   double ZGS = 0, ZEQ = 0;
+  WallFace face = WallFace::excavation;
+  double p_multiplier = 1;
 };
 // layer_top: X of the layer's top; ZEQTOP: its equivalent depth (unused in
 // the first layer, where ZEQ = ZGS).
@@ -71,6 +84,11 @@ class PyCurveGenerator {
 
   // Soil values at XC in p-y layer `layer` (0-based).
   virtual CurveSoil soil_values(const PySoilProfile& profile, int layer, double XC, Console& console) const = 0;
+  // Values that depend on the layer's curves so far (average strengths),
+  // completed after soil_values; `previous` is the layer's previous curve,
+  // null at its first.
+  virtual void running_values(const PySoilProfile&, int /*layer*/, const CurveSoil* /*previous*/, CurveSoil&,
+                              ReportWriter&, Console&) const {}
   // Equivalent depth of the layer top: where a uniform deposit of this soil
   // would have accumulated the resistance FA of the layers above.
   virtual double equivalent_top_depth(double FA, const CurveSoil& soil, double layer_top) const = 0;
@@ -84,6 +102,11 @@ class PyCurveGenerator {
   virtual double layer_integral_tail(double distance_to_bottom, double PU) const = 0;
   // Fields of the report's 17 rows of y and p: 'F', 'E' or 'D', width 20.
   virtual RowFormat row_format() const { return {}; }
+  // The "AT THE ... SIDE" line before the generator's heading, and the
+  // multiplier line after the rows.
+  virtual bool prints_face_line() const { return true; }
+  virtual bool prints_multiplier_line() const { return true; }
+  virtual PointRecordSpacing point_spacing() const { return PointRecordSpacing::single_blanks; }
 };
 
 // The generation of one problem block: the shared state of the generators

@@ -1,24 +1,38 @@
 #include "pycurves/py_generator_registry.h"
 
-#include "driver/run_stop.h"
+#include "pycurves/rock_py_generator.h"
 #include "pycurves/sand_py_generator.h"
+#include "pycurves/silt_py_generator.h"
 #include "pycurves/soft_clay_py_generator.h"
+#include "pycurves/stiff_clay_py_generator.h"
+#include "pycurves/weak_rock_py_generator.h"
 
 namespace keldor::engine {
-namespace {
 
-bool known_type(int KSOIL) { return KSOIL >= 1 && KSOIL <= 7; }
-
-}  // namespace
-
-const PyCurveGenerator& py_generator_for(int KSOIL, int py_layer_number) {
+const PyCurveGenerator& py_generator_for(int KSOIL) {
   static const SoftClayPyGenerator soft_clay;
+  static const StiffClayBelowWaterPyGenerator stiff_clay_below_water;
+  static const StiffClayAboveWaterPyGenerator stiff_clay_above_water;
   static const SandPyGenerator sand;
-  if (KSOIL == 4) return sand;
-  if (KSOIL == 1 || !known_type(KSOIL)) return soft_clay;
-  throw ReportedStop({"ERROR -- P-Y LAYER " + std::to_string(py_layer_number) + ": " + soil_type_line(KSOIL) +
-                          " (SOIL TYPE " + std::to_string(KSOIL) + ")",
-                      "P-Y CURVES FOR THIS SOIL TYPE ARE NOT YET AVAILABLE IN THIS ENGINE"});
+  static const SiltPyGenerator silt;
+  static const RockPyGenerator rock;
+  static const WeakRockPyGenerator weak_rock;
+  switch (KSOIL) {
+    case 2:
+      return stiff_clay_below_water;
+    case 3:
+      return stiff_clay_above_water;
+    case 4:
+      return sand;
+    case 5:
+      return silt;
+    case 6:
+      return rock;
+    case 7:
+      return weak_rock;
+    default:
+      return soft_clay;  // type 1, and every type outside 1 to 7
+  }
 }
 
 std::string soil_type_line(int KSOIL) {

@@ -7,9 +7,8 @@
 
 namespace keldor::engine {
 
-// Soft clay serves type 1 and every type outside 1 to 7. A type whose
-// generator this engine lacks ends the run with a message naming the layer.
-const PyCurveGenerator& py_generator_for(int KSOIL, int py_layer_number);
+// Soft clay serves type 1 and every type outside 1 to 7.
+const PyCurveGenerator& py_generator_for(int KSOIL);
 
 // "THE SOIL IS A SOFT CLAY" and so on; types outside 1 to 7 read as soft clay.
 std::string soil_type_line(int KSOIL);

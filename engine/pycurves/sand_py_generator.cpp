@@ -22,13 +22,13 @@ double square(double x) { return x * x; }
 
 }  // namespace
 
-SandCoefficients sand_coefficients(double PHI) {
+SandCoefficients sand_coefficients(double PHI, double pi) {
   SandCoefficients c;
   c.alpha = PHI / 2;
-  c.beta = kPi / 4 + PHI / 2;
+  c.beta = pi / 4 + PHI / 2;
   c.K0 = sp(0.4f);
-  c.KA = square(std::tan(kPi / 4 - PHI / 2));
-  c.KPS = square(std::tan(kPi / 4 + PHI / 2));
+  c.KA = square(std::tan(pi / 4 - PHI / 2));
+  c.KPS = square(std::tan(pi / 4 + PHI / 2));
   const double tan_phi = std::tan(PHI), tan_alpha = std::tan(c.alpha), tan_beta = std::tan(c.beta);
   c.C1 = tan_beta * (c.K0 * tan_phi * std::sin(c.beta) * (1 / std::cos(c.alpha) + 1) - c.K0 * tan_alpha +
                      c.KPS * tan_alpha);
@@ -40,13 +40,10 @@ SandCoefficients sand_coefficients(double PHI) {
 double sand_factor_A(double ratio) { return interpolate_ten_point(kRatios, kAS, ratio); }
 double sand_factor_B(double ratio) { return interpolate_ten_point(kRatios, kBS, ratio); }
 
-SandFace sand_face(const CurveSoil& soil, double ZGS, double ZEQ) {
-  const SandCoefficients c = sand_coefficients(soil.PHI);
-  const double b = soil.b, g = soil.gamma, z = ZEQ, phi = soil.PHI;
+void set_sand_resistances(SandFace& f, const SandCoefficients& c, const CurveSoil& soil, double z) {
+  const double b = soil.b, g = soil.gamma, phi = soil.PHI;
   const double tan_phi = std::tan(phi), tan_alpha = std::tan(c.alpha), tan_beta = std::tan(c.beta);
   const double sin_beta = std::sin(c.beta), tan_beta_phi = std::tan(c.beta - phi);
-  SandFace f;
-  f.KZ = soil.k * z;
   // Wedge near the surface, flow around the wall at depth.
   f.PST = g * z *
           (c.K0 * z * tan_phi * sin_beta / (tan_beta_phi * std::cos(c.alpha)) +
@@ -54,43 +51,57 @@ SandFace sand_face(const CurveSoil& soil, double ZGS, double ZEQ) {
            c.K0 * z * tan_beta * (tan_phi * sin_beta - tan_alpha) - c.KA * b);
   const double tan4 = std::pow(tan_beta, 4);
   f.PSD = c.KA * b * g * z * (std::pow(tan_beta, 8) - 1) + c.K0 * b * g * z * tan_phi * tan4;
+}
+
+SandFace sand_face(const CurveSoil& soil, double ZGS, double ZEQ) {
+  SandFace f;
+  f.KZ = soil.k * ZEQ;
+  set_sand_resistances(f, sand_coefficients(soil.PHI), soil, ZEQ);
   const double PS = std::min(f.PST, f.PSD);
-  f.A = sand_factor_A(ZGS / b);
-  f.B = sand_factor_B(ZGS / b);
+  f.A = sand_factor_A(ZGS / soil.b);
+  f.B = sand_factor_B(ZGS / soil.b);
   f.PU = f.A * PS;
   f.PM = f.B * PS;
+  shape_sand_curve(f, soil.b, ZEQ);
+  return f;
+}
+
+void shape_sand_curve(SandFace& f, double b, double z) {
   f.YU = 3 * b / 80;
   f.YM = b / 60;
   f.curve.PU = f.PU;
   // Without a positive resistance (no friction, no weight) the curve is nil.
-  if (!(PS > 0)) return f;
+  if (!(f.PU > 0)) return;
 
   // The depth factors keep A/B between 1.32 and 1.76, so N lies between
-  // 1.6 and 3.9 and N/(N-1) is always defined.
-  f.SM = (f.PU - f.PM) / (f.YU - f.YM);
-  f.N = f.PM / (f.SM * f.YM);
-  f.CP = f.PM / std::pow(f.YM, 1 / f.N);
-  f.YK = z <= 0 ? 2 * b : std::pow(f.CP / f.KZ, f.N / (f.N - 1));
+  // 1.6 and 3.9 and N/(N-1) is always defined (a resistance added to both
+  // PU and PM only raises N). With PU = PM the parabola flattens to PM.
+  const bool flat = !(f.PU > f.PM);
+  if (!flat) {
+    f.SM = (f.PU - f.PM) / (f.YU - f.YM);
+    f.N = f.PM / (f.SM * f.YM);
+    f.CP = f.PM / std::pow(f.YM, 1 / f.N);
+    f.YK = z <= 0 ? 2 * b : std::pow(f.CP / f.KZ, f.N / (f.N - 1));
+  }
   for (int k = 0; k < kFacePoints; ++k) {
     const int point = k + 1;
     double y = 0;
     if (point >= 2 && point <= 13) y = (point - 1) * f.YM / 12;
     if (point == 14) y = f.YU;
     if (point >= 15) y = f.YU + (point - 14) * b;
-    double p = 0;
-    if (y <= f.YK) {
-      p = f.KZ * y;
-    } else if (y <= f.YM) {
-      p = f.CP * std::pow(y, 1 / f.N);
-    } else if (y <= f.YU) {
-      p = f.PM + f.SM * (y - f.YM);
-    } else {
-      p = f.PU;
+    double p = f.PU;  // beyond YU, and all along a flat curve
+    if (!flat) {
+      if (y <= f.YK) {
+        p = f.KZ * y;
+      } else if (y <= f.YM) {
+        p = f.CP * std::pow(y, 1 / f.N);
+      } else if (y <= f.YU) {
+        p = f.PM + f.SM * (y - f.YM);
+      }
     }
     f.curve.y[k] = y;
     f.curve.p[k] = std::min(f.KZ * y, p);
   }
-  return f;
 }
 
 double sand_equivalent_depth(double FA, const CurveSoil& soil) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "pycurves/py_generator_frame.h"
+#include "soil/single_precision.h"
 
 namespace keldor::engine {
 
@@ -13,7 +14,8 @@ struct SandCoefficients {
   double alpha = 0, beta = 0, K0 = 0, KA = 0, KPS = 0;
   double C1 = 0, C2 = 0, C3 = 0;  // wedge and flow-around coefficients, expanded form
 };
-SandCoefficients sand_coefficients(double PHI);
+// Sand takes pi as the single-precision 3.1416; silt passes the full value.
+SandCoefficients sand_coefficients(double PHI, double pi = sp(3.1416f));
 
 // Static depth factors by ZGS/b.
 double sand_factor_A(double ratio);
@@ -27,6 +29,12 @@ struct SandFace {
 // One face at depth below its ground surface ZGS (for the factors) and
 // depth ZEQ (for the resistances).
 SandFace sand_face(const CurveSoil& soil, double ZGS, double ZEQ);
+// The wedge (PST) and flow-around (PSD) resistances at depth z.
+void set_sand_resistances(SandFace& f, const SandCoefficients& c, const CurveSoil& soil, double z);
+// The curve through f.PU, f.PM and the initial line f.KZ: sets YU, YM, SM,
+// N, CP, YK and the points. Without resistance the curve is nil; with
+// PU = PM (no straight part) it is the initial line capped at PU.
+void shape_sand_curve(SandFace& f, double b, double z);
 
 // Depth of a uniform sand deposit that accumulates resistance FA; XC is the
 // depth of the layer's first curve.

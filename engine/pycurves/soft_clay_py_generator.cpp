@@ -89,7 +89,9 @@ double SoftClayPyGenerator::equivalent_top_depth(double FA, const CurveSoil& soi
   return soft_clay_equivalent_depth(FA, soil.S, soil.gamma, soil.b);
 }
 
-double SoftClayPyGenerator::offset(const CurveSoil& soil, const OffsetInputs& in) const {
+double SoftClayPyGenerator::offset(const CurveSoil& soil, const OffsetInputs& in) const { return clay_offset(soil, in); }
+
+double clay_offset(const CurveSoil& soil, const OffsetInputs& in) {
   const double T1 = soil.b * in.SIGVP_LEXC - 2 * soil.S * soil.b;
   const double T2 = in.PAEXC > sp(1.0e-4f) ? in.PAEXC / in.WRATIO - 2 * soil.S * soil.b : 0;
   const double POFF = std::max(T1, T2);

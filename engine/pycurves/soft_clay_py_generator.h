@@ -17,6 +17,9 @@ SoftClayValues soft_clay_values(const CurveSoil& soil, double z);
 FaceCurve soft_clay_face_curve(const CurveSoil& soil, double z);
 // Depth of a uniform soft-clay deposit that accumulates resistance FA.
 double soft_clay_equivalent_depth(double FA, double S, double gamma, double b);
+// Offset of the clays (soft and stiff): the excavation-level pressure less
+// twice the clay's strength over the width.
+double clay_offset(const CurveSoil& soil, const OffsetInputs& inputs);
 
 class SoftClayPyGenerator : public PyCurveGenerator {
  public:

@@ -31,14 +31,12 @@ void SoilDataFile::write_curve_heading(double depth) {
   out_ << format_free_record({depth, std::int64_t{kGeneratedCurvePoints}}) << '\n';
 }
 
-void SoilDataFile::write_point(int index, double p, double y) {
-  std::string record = format_integer(index, 5);
-  record += ' ';
-  record += format_exponent(p, 10, 3);
-  record += ' ';
-  record += format_exponent(y, 10, 3);
-  record += '\n';
-  out_ << record;
+void SoilDataFile::write_point(int index, double p, double y, PointRecordSpacing spacing) {
+  const bool wide = spacing == PointRecordSpacing::double_blanks;
+  const char* before_p = wide ? "  " : " ";
+  const char* before_y = wide ? "  " : spacing == PointRecordSpacing::packed ? "" : " ";
+  out_ << format_integer(index, 5) << before_p << format_exponent(p, 10, 3) << before_y << format_exponent(y, 10, 3)
+       << '\n';
 }
 
 void SoilDataFile::close() {

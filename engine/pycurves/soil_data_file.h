@@ -14,6 +14,11 @@ namespace keldor::engine {
 inline constexpr const char* kSoilDataFileName = "SOILDATA";
 inline constexpr int kGeneratedCurvePoints = 34;
 
+// How a point record spaces its three fields (I5, then p and y as E10.3):
+// one blank before each real, two blanks before each, or one blank before
+// the pair only.
+enum class PointRecordSpacing { single_blanks, double_blanks, packed };
+
 class SoilDataFile {
  public:
   // Creates (or replaces) the file; a file that cannot be written ends the
@@ -25,8 +30,8 @@ class SoilDataFile {
   void write_user_set(const PyCurveSet& set);
   // Depth below the top of the wall and the 34 points that follow.
   void write_curve_heading(double depth);
-  // I5, 1X, E10.3, 1X, E10.3: point number, p and y.
-  void write_point(int index, double p, double y);
+  // Point number, p and y: I5, 1X, E10.3, 1X, E10.3 unless spaced otherwise.
+  void write_point(int index, double p, double y, PointRecordSpacing spacing = PointRecordSpacing::single_blanks);
   void close();
 
  private:

@@ -160,8 +160,8 @@ TEST(PyCurveSetAssembly, RejectsDataItCannotGenerateFrom) {
     const char* message;
   };
   const Case cases[] = {
-      {"stiff clay", [](ProblemState& s) { s.layers[1].KSOIL = 2; }, "NOT YET AVAILABLE"},
-      {"rock", [](ProblemState& s) { s.layers[1].KSOIL = 6; }, "THE LAYER IS ROCK (SOIL TYPE 6)"},
+      {"stiff clay without E50", [](ProblemState& s) { s.layers[1].KSOIL = 2; }, "THE STIFF CLAY OF P-Y LAYER 2"},
+      {"rock without strength", [](ProblemState& s) { s.layers[1].KSOIL = 6; }, "THE ROCK OF P-Y LAYER 2"},
       {"no resistance width", [](ProblemState& s) { s.wall.WP = 0; }, "(WP = 0.0000) MUST BE POSITIVE"},
       {"no pressure width", [](ProblemState& s) { s.wall.WA = 0; }, "(WA = 0.0000) MUST BE POSITIVE"},
       {"clay without E50", [](ProblemState& s) { s.layers[0].VTOP[3] = s.layers[0].VBOT[3] = 0; }, "E50 <= 0"},
