@@ -1,5 +1,6 @@
 #include "output/fixed_format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -11,70 +12,95 @@
 namespace keldor::engine {
 namespace {
 
-std::string stars(int width) { return std::string(static_cast<std::size_t>(width), '*'); }
-
-std::string right_align(const std::string& text, int width) {
-  if (static_cast<int>(text.size()) > width) return stars(width);
-  return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
+// Appends sign and body right-aligned in the width; when they do not fit,
+// the optional leading zero of a body "0.xxx" goes first, then the field is starred.
+void append_fitted(std::string& out, std::string_view sign, std::string_view body, int width) {
+  const auto w = static_cast<std::size_t>(width);
+  if (sign.size() + body.size() > w && body.substr(0, 2) == "0.") body.remove_prefix(1);
+  if (sign.size() + body.size() > w) {
+    out.append(w, '*');
+    return;
+  }
+  out.append(w - sign.size() - body.size(), ' ').append(sign).append(body);
 }
 
 // NaN and infinities print as words, right-aligned, when they fit.
-std::string non_finite(double value, int width) {
-  if (std::isnan(value)) return right_align("NaN", width);
-  return right_align(value < 0 ? "-Infinity" : "Infinity", width);
+void append_non_finite(std::string& out, double value, int width) {
+  append_fitted(out, "", std::isnan(value) ? "NaN" : value < 0 ? "-Infinity" : "Infinity", width);
 }
 
-// Fits "sign 0.digits..." into the width, dropping the optional leading
-// zero before the point when that is what it takes.
-std::string fit_with_optional_zero(const std::string& sign, const std::string& body, int width) {
-  std::string text = sign + body;
-  if (static_cast<int>(text.size()) > width && body.rfind("0.", 0) == 0) text = sign + body.substr(1);
-  return right_align(text, width);
+template <class Append>
+std::string formatted(Append append) {
+  std::string out;
+  append(out);
+  return out;
 }
 
 }  // namespace
 
-std::string format_integer(std::int64_t value, int width) { return right_align(std::to_string(value), width); }
+void append_integer(std::string& out, std::int64_t value, int width) {
+  char buffer[24];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  append_fitted(out, "", std::string_view(buffer, static_cast<std::size_t>(end - buffer)), width);
+}
+
+std::string format_integer(std::int64_t value, int width) {
+  return formatted([&](std::string& out) { append_integer(out, value, width); });
+}
 
 std::string format_fixed_point(double value, int width, int decimals) {
-  if (!std::isfinite(value)) return non_finite(value, width);
-  // to_chars rounds exactly as printf does, at a fraction of its cost.
-  char buffer[400];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, decimals).ptr;
-  std::string body(buffer, end);
-  // A value that rounds to zero prints without a sign (no "-0.000").
-  const bool all_zero = body.find_first_not_of("0.") == std::string::npos;
-  const std::string sign = (value < 0 && !all_zero) ? "-" : "";
-  return fit_with_optional_zero(sign, body, width);
+  return formatted([&](std::string& out) { append_fixed_point(out, value, width, decimals); });
 }
 
 std::string format_exponent(double value, int width, int decimals, char letter) {
-  if (decimals < 1) throw std::logic_error("exponent field needs at least one decimal");
-  if (!std::isfinite(value)) return non_finite(value, width);
-  std::string digits(static_cast<std::size_t>(decimals), '0');
+  return formatted([&](std::string& out) { append_exponent(out, value, width, decimals, letter); });
+}
+
+void append_fixed_point(std::string& out, double value, int width, int decimals) {
+  if (!std::isfinite(value)) return append_non_finite(out, value, width);
+  // to_chars rounds the exact binary value correctly, as printf does.
+  char buffer[400];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, decimals).ptr;
+  const std::string_view body(buffer, static_cast<std::size_t>(end - buffer));
+  // A value that rounds to zero prints without a sign (no "-0.000").
+  const bool all_zero = body.find_first_not_of("0.") == std::string_view::npos;
+  append_fitted(out, (value < 0 && !all_zero) ? "-" : "", body, width);
+}
+
+void append_exponent(std::string& out, double value, int width, int decimals, char letter) {
+  if (decimals < 1 || decimals > 30) throw std::logic_error("exponent field needs 1 to 30 decimals");
+  if (!std::isfinite(value)) return append_non_finite(out, value, width);
+  // The body 0.ddd followed by the exponent, built in place.
+  char body[48] = {'0', '.'};
+  char* digits = body + 2;
   int exponent = 0;
-  if (value != 0.0) {
+  if (value == 0.0) {
+    std::fill(digits, digits + decimals, '0');
+  } else {
     // Scientific to_chars rounds correctly, carrying into the exponent
-    // (9.9995 -> 1.000e+01), exactly as printf's "%.*e" does.
-    char buffer[64];
+    // (9.9995 -> 1.000e+01): "d.ddde+XX" gives the digits and the exponent.
+    char text[64];
     const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, decimals - 1).ptr;
-    const std::string text(buffer, end);
-    const std::size_t e_pos = text.find('e');
-    digits = text.substr(0, 1) + (decimals > 1 ? text.substr(2, e_pos - 2) : "");
-    exponent = std::atoi(text.c_str() + e_pos + 1) + 1;
+        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, decimals - 1).ptr;
+    const char* e = std::find(text, end, 'e');
+    digits[0] = text[0];
+    if (decimals > 1) std::copy(static_cast<const char*>(text) + 2, e, digits + 1);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    exponent += 1;
   }
-  const char exponent_sign = exponent < 0 ? '-' : '+';
   const int magnitude = std::abs(exponent);
-  if (magnitude > 999) return stars(width);
-  const char hundreds = static_cast<char>('0' + magnitude / 100);
-  const char tens = static_cast<char>('0' + magnitude / 10 % 10);
-  const char units = static_cast<char>('0' + magnitude % 10);
+  if (magnitude > 999) {
+    out.append(static_cast<std::size_t>(width), '*');
+    return;
+  }
+  char* tail = digits + decimals;
   // Three exponent digits take the place of the letter.
-  const std::string exponent_text = magnitude <= 99 ? std::string{letter, exponent_sign, tens, units}
-                                                    : std::string{exponent_sign, hundreds, tens, units};
-  const std::string sign = (value < 0) ? "-" : "";
-  return fit_with_optional_zero(sign, "0." + digits + exponent_text, width);
+  if (magnitude <= 99) *tail++ = letter;
+  *tail++ = exponent < 0 ? '-' : '+';
+  if (magnitude > 99) *tail++ = static_cast<char>('0' + magnitude / 100);
+  *tail++ = static_cast<char>('0' + magnitude / 10 % 10);
+  *tail++ = static_cast<char>('0' + magnitude % 10);
+  append_fitted(out, value < 0 ? "-" : "", std::string_view(body, static_cast<std::size_t>(tail - body)), width);
 }
 
 std::string format_text(std::string_view text, int width) {
@@ -205,16 +231,16 @@ class LayoutWriter {
     switch (code) {
       case 'I':
         if (width < 1) fail("I field without width");
-        out_ += format_integer(integer_of(value), width);
+        append_integer(out_, integer_of(value), width);
         return;
       case 'F':
         if (width < 1 || decimals < 0) fail("F field needs w.d");
-        out_ += format_fixed_point(real_of(value), width, decimals);
+        append_fixed_point(out_, real_of(value), width, decimals);
         return;
       case 'E':
       case 'D':
         if (width < 1 || decimals < 1) fail("E/D field needs w.d");
-        out_ += format_exponent(real_of(value), width, decimals, code);
+        append_exponent(out_, real_of(value), width, decimals, code);
         return;
       case 'A': {
         const auto* text = std::get_if<std::string_view>(&value);

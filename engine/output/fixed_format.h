@@ -28,10 +28,14 @@ using FieldValue = std::variant<std::int64_t, double, std::string_view>;
 // or a value of the wrong kind is a programming error (std::logic_error).
 std::string format_fixed(std::string_view layout, std::initializer_list<FieldValue> values);
 
-// Single fields, for code that builds a line piece by piece.
+// Single fields, for code that builds a line piece by piece; the append
+// forms add the field to a line under construction without a temporary.
 std::string format_integer(std::int64_t value, int width);
 std::string format_fixed_point(double value, int width, int decimals);
 std::string format_exponent(double value, int width, int decimals, char letter = 'E');
 std::string format_text(std::string_view text, int width);
+void append_integer(std::string& out, std::int64_t value, int width);
+void append_fixed_point(std::string& out, double value, int width, int decimals);
+void append_exponent(std::string& out, double value, int width, int decimals, char letter = 'E');
 
 }  // namespace keldor::engine

@@ -27,8 +27,11 @@ bool all_finite(const std::array<double, kFacePoints>& values) {
 std::string point_row(const RowFormat& format, double y, double p) {
   std::string row(21, ' ');
   for (double value : {y, p}) {
-    row += format.kind == 'F' ? format_fixed_point(value, 20, format.decimals)
-                              : format_exponent(value, 20, format.decimals, format.kind);
+    if (format.kind == 'F') {
+      append_fixed_point(row, value, 20, format.decimals);
+    } else {
+      append_exponent(row, value, 20, format.decimals, format.kind);
+    }
   }
   return row;
 }

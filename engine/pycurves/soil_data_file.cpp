@@ -35,8 +35,14 @@ void SoilDataFile::write_point(int index, double p, double y, PointRecordSpacing
   const bool wide = spacing == PointRecordSpacing::double_blanks;
   const char* before_p = wide ? "  " : " ";
   const char* before_y = wide ? "  " : spacing == PointRecordSpacing::packed ? "" : " ";
-  out_ << format_integer(index, 5) << before_p << format_exponent(p, 10, 3) << before_y << format_exponent(y, 10, 3)
-       << '\n';
+  std::string record;
+  append_integer(record, index, 5);
+  record += before_p;
+  append_exponent(record, p, 10, 3);
+  record += before_y;
+  append_exponent(record, y, 10, 3);
+  record += '\n';
+  out_.write(record.data(), static_cast<std::streamsize>(record.size()));
 }
 
 void SoilDataFile::close() {
