@@ -38,6 +38,17 @@ std::string point_row(const RowFormat& format, double y, double p) {
 
 }  // namespace
 
+CurveSoil strength_soil_values(const PySoilProfile& profile, int layer, double XC, Console& console) {
+  CurveSoil soil;
+  soil.XC = XC;
+  soil.b = profile.width();
+  soil.S = profile.strength_at(XC, console);
+  soil.gamma = profile.mean_unit_weight(XC);
+  soil.E50 = profile.e50_at(XC);
+  soil.k = profile.layers[static_cast<std::size_t>(layer)].subgrade_modulus;
+  return soil;
+}
+
 FaceDepths face_depths(WallFace face, double XC, double HFREE, bool first_layer, double layer_top, double ZEQTOP) {
   const double ZGS = face == WallFace::excavation ? XC : HFREE + XC;
   const double ZEQ = first_layer ? ZGS : ZGS - layer_top + ZEQTOP;

@@ -78,6 +78,10 @@ struct RowFormat {
   int decimals = 3;
 };
 
+// The values that every generator with a strength reads at XC: width,
+// strength, mean effective unit weight, E50 and the layer's subgrade modulus.
+CurveSoil strength_soil_values(const PySoilProfile& profile, int layer, double XC, Console& console);
+
 class PyCurveGenerator {
  public:
   virtual ~PyCurveGenerator() = default;

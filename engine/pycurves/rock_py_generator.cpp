@@ -35,11 +35,7 @@ RockFace rock_face(const CurveSoil& soil, double ZR6, double p_multiplier) {
 }
 
 CurveSoil RockPyGenerator::soil_values(const PySoilProfile& profile, int layer, double XC, Console& console) const {
-  CurveSoil soil;
-  soil.XC = XC;
-  soil.b = profile.width();
-  soil.S = profile.strength_at(XC, console);
-  soil.gamma = profile.mean_unit_weight(XC);
+  CurveSoil soil = strength_soil_values(profile, layer, XC, console);
   // The second slope is measured from the strength: without one the curve
   // has no defined shape.
   if (!(soil.S > 0)) {

@@ -64,13 +64,8 @@ double silt_equivalent_depth(double FA, const CurveSoil& soil) {
 }
 
 CurveSoil SiltPyGenerator::soil_values(const PySoilProfile& profile, int layer, double XC, Console& console) const {
-  CurveSoil soil;
-  soil.XC = XC;
-  soil.b = profile.width();
-  soil.S = profile.strength_at(XC, console);
-  soil.gamma = profile.mean_unit_weight(XC);
+  CurveSoil soil = strength_soil_values(profile, layer, XC, console);
   soil.PHI = profile.friction_angle_at(XC, console);
-  soil.k = profile.layers[static_cast<std::size_t>(layer)].subgrade_modulus;
   const double cos_phi = std::cos(soil.PHI);
   if (1 - cos_phi * cos_phi < sp(1.0e-10f)) {
     warn_no_friction(console);

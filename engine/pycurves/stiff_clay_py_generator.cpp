@@ -30,13 +30,7 @@ constexpr std::array<double, kFacePoints - 2> kAboveWaterDeflections{
 // Width, strength, mean unit weight, E50 and modulus at XC. Y50 divides the
 // curves, so a clay without E50 ends the run.
 CurveSoil clay_values(const PySoilProfile& profile, int layer, double XC, Console& console, const char* clay) {
-  CurveSoil soil;
-  soil.XC = XC;
-  soil.b = profile.width();
-  soil.S = profile.strength_at(XC, console);
-  soil.gamma = profile.mean_unit_weight(XC);
-  soil.E50 = profile.e50_at(XC);
-  soil.k = profile.layers[static_cast<std::size_t>(layer)].subgrade_modulus;
+  CurveSoil soil = strength_soil_values(profile, layer, XC, console);
   if (!(soil.E50 > 0)) {
     throw ReportedStop({"ERROR -- THE " + std::string(clay) + " OF P-Y LAYER " + std::to_string(layer + 1) +
                             " HAS NO STRAIN AT 50 PER CENT OF STRENGTH (E50 <= 0);",

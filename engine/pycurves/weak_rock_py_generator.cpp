@@ -51,13 +51,7 @@ WeakRockFace weak_rock_face(const CurveSoil& soil, double XR) {
 
 CurveSoil WeakRockPyGenerator::soil_values(const PySoilProfile& profile, int layer, double XC,
                                            Console& console) const {
-  CurveSoil soil;
-  soil.XC = XC;
-  soil.b = profile.width();
-  soil.S = profile.strength_at(XC, console);
-  soil.gamma = profile.mean_unit_weight(XC);
-  soil.E50 = profile.e50_at(XC);
-  soil.k = profile.layers[static_cast<std::size_t>(layer)].subgrade_modulus;
+  CurveSoil soil = strength_soil_values(profile, layer, XC, console);
   soil.sixth = profile.sixth_at(XC);
   // The rock quality reduces the strength by up to two thirds; outside 0 to
   // 100 per cent it would raise it or turn it negative.
